@@ -1,0 +1,316 @@
+#include "contestwindow.h"
+
+#include "assets/artwork.h"
+#include "contest/program.h"
+#include "platform/colors.h"
+#include "platform/controls.h"
+#include "platform/units.h"
+#include "platform/windows.h"
+
+#include <QCloseEvent>
+#include <QListWidget>
+#include <QPainter>
+#include <QScrollBar>
+#include <QShowEvent>
+
+using platform::Label;
+using platform::PictureBox;
+using platform::Shape;
+using platform::designFont;
+using platform::twipsRect;
+
+namespace {
+
+const QColor kFormBack(224, 224, 224);
+const QColor kNavy(0, 0, 128);
+const QColor kGreen(0, 128, 0);
+const QColor kFrameGrey(128, 128, 128);
+const QString kVerdana = QStringLiteral("Verdana");
+const QString kSansSerif = QStringLiteral("MS Sans Serif");
+
+Label* greenLabel(const char* name, QWidget* parent, QRect geometry, const QString& caption, double points)
+{
+    auto* label = new Label(QString::fromLatin1(name), parent, geometry);
+    label->setFont(designFont(kVerdana, points));
+    label->setForeColor(kGreen);
+    label->setCaption(caption);
+    return label;
+}
+
+PictureBox* menuButton(const char* name, QWidget* parent, int left, const char* iconName)
+{
+    auto* button = new PictureBox(QString::fromLatin1(name), parent, QRect(left, 5760, 495, 495));
+    button->setBackColor(kNavy);
+    button->setPicture(artwork::icon(iconName));
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+QListWidget* popupList(const char* name, QWidget* parent, QRect geometry)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setGeometry(twipsRect(geometry.x(), geometry.y(), geometry.width(), geometry.height()));
+    list->setFont(designFont(QStringLiteral("Courier New"), 12));
+    QPalette pal = list->palette();
+    pal.setColor(QPalette::Base, kNavy);
+    pal.setColor(QPalette::Text, kFormBack);
+    list->setPalette(pal);
+    list->setFrameShape(QFrame::Box);
+    list->hide();
+    return list;
+}
+
+} // namespace
+
+ContestWindow::ContestWindow(Program& program) : program_(program), contest_(program.vars)
+{
+    platform::setupFixedWindow(this, QStringLiteral("Form1"), contest_.view().title, 10365, 6435, kFormBack);
+    setFont(designFont(kSansSerif, 8.25));
+
+    buildPlayingArea();
+    buildTaskRow();
+    buildMenuBar();
+    buildTemplates();
+
+    rollTimer_.setObjectName(QStringLiteral("Zeit1"));
+    rollTimer_.setInterval(500);
+
+    Form_Load();
+}
+
+void ContestWindow::buildPlayingArea()
+{
+    // Shapes and lines first: what is built later stacks above them.
+    auto* taskFrame = new Shape(QStringLiteral("Figur3"), this, QRect(120, 360, 10095, 1455));
+    taskFrame->setBorder(kFrameGrey, 2);
+    const QList<std::pair<QPoint, QPoint>> frame = {
+        {{120, 1800}, {120, 5280}}, {{10200, 5280}, {120, 5280}}, {{10200, 1800}, {10200, 5280}}, {{120, 4800}, {10200, 4800}}};
+    for (int i = 0; i < frame.size(); ++i)
+        new platform::Line(QStringLiteral("Linie%1").arg(i + 2), this, frame[i].first, frame[i].second, kFrameGrey, 2);
+    auto* sliderStrip = new Shape(QStringLiteral("Figur6"), this, QRect(120, 4800, 10095, 495));
+    sliderStrip->setFill(kNavy);
+    sliderStrip->setBorder(QColor(192, 192, 192), 1);
+    auto* menuBar = new Shape(QStringLiteral("Figur2"), this, QRect(0, 5640, 10455, 855));
+    menuBar->setFill(kNavy);
+    menuBar->setBorderVisible(false);
+
+    new platform::Line(QStringLiteral("Linie1"), this, {600, 3240}, {9600, 3240}, Qt::black, 2);
+
+    leftName_ = greenLabel("Bezeichnung1", this, {840, 2040, 3255, 495}, QStringLiteral("Freund"), 18);
+    rightName_ = greenLabel("Bezeichnung2", this, {6240, 2040, 3255, 495}, QStringLiteral("Computer"), 18);
+    rightName_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    for (auto [name, left] : {std::pair{"Bild1", 240}, std::pair{"Bild2", 9600}}) {
+        auto* avatar = new PictureBox(QString::fromLatin1(name), this, QRect(left, 2040, 495, 495));
+        avatar->setPicture(artwork::icon("person"));
+    }
+    // The score labels are as wide as the gaps between them.
+    leftScore_ = greenLabel("Bezeichnung10", this, {4320, 1920, 495, 615}, QStringLiteral("0"), 24);
+    leftScore_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    greenLabel("Bezeichnung15", this, {4920, 1920, 375, 615}, QStringLiteral(":"), 24)->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    rightScore_ = greenLabel("Bezeichnung11", this, {5400, 1920, 615, 615}, QStringLiteral("0"), 24);
+
+    // The ends stand left and right of the number line, clear of the scale.
+    rangeLow_ = new Label(QStringLiteral("Bezeichnung12"), this, QRect(150, 3120, 435, 255));
+    rangeLow_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    rangeHigh_ = new Label(QStringLiteral("Bezeichnung13"), this, QRect(9700, 3120, 600, 255));
+    for (Label* end : {rangeLow_, rangeHigh_})
+        end->setFont(designFont(kSansSerif, 9.75));
+
+    arrow_ = new PictureBox(QStringLiteral("Bild3"), this, QRect(4920, 3360, 495, 495));
+    arrow_->setPicture(artwork::icon("arrow"));
+    arrowNumber_ = new Label(QStringLiteral("Bezeichnung3"), this, QRect(4680, 3960, 975, 495));
+    arrowNumber_->setFont(designFont(kSansSerif, 18));
+    arrowNumber_->setBackColor(kNavy);
+    arrowNumber_->setForeColor(Qt::white);
+    arrowNumber_->setSingleBorder();
+    arrowNumber_->setAlignment(Qt::AlignCenter);
+    arrowNumber_->setCursor(Qt::PointingHandCursor);
+
+    slider_ = new QScrollBar(Qt::Horizontal, this);
+    slider_->setObjectName(QStringLiteral("HBildlauf1"));
+    slider_->setGeometry(twipsRect(240, 4920, 9855, 255));
+    slider_->setRange(0, 100);
+    slider_->setSingleStep(1);
+    slider_->setPageStep(10);
+    slider_->setValue(50);
+    // A scroll bar takes no focus by default; the arrow keys must reach it.
+    slider_->setFocusPolicy(Qt::StrongFocus);
+    // Qt's scroll bars invert their keys by default, which would send Right to the left.
+    slider_->setInvertedControls(false);
+    connect(slider_, &QScrollBar::valueChanged, this, [this](int value) {
+        contest_.sliderChange(value);
+        render();
+    });
+}
+
+void ContestWindow::buildTaskRow()
+{
+    firstNumber_ = new Label(QStringLiteral("Bezeichnung7"), this, QRect(120, 480, 2415, 1095));
+    firstNumber_->setFont(designFont(kVerdana, 42));
+    firstNumber_->setForeColor(QColor(0, 0, 255));
+    firstNumber_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+
+    signBox_ = new PictureBox(QStringLiteral("Bild14"), this, QRect(2640, 840, 495, 495));
+
+    // Frames and boxes are listed die 1 (middle), die 2 (right), die 3 (left).
+    const std::array<const char*, kDice> frameNames = {"Figur1", "Figur5", "Figur4"};
+    const std::array<const char*, kDice> boxNames = {"Bild13", "Bild19", "Bild18"};
+    const std::array<int, kDice> frameLefts = {4560, 5880, 3240};
+    for (int die = 0; die < kDice; ++die) {
+        auto* frame = new Shape(QString::fromLatin1(frameNames[die]), this, QRect(frameLefts[die], 480, 1215, 1215),
+                                Shape::Kind::RoundedRectangle);
+        frame->setBorder(Qt::black, 2);
+        frame->setFill(Qt::white);
+        dieFrames_[die] = frame;
+        auto* box = new PictureBox(QString::fromLatin1(boxNames[die]), this,
+                                   QRect(frameLefts[die] + 120, 600, 975, 975));
+        box->setCursor(Qt::PointingHandCursor);
+        connect(box, &PictureBox::clicked, this, &ContestWindow::dieClicked);
+        dieBoxes_[die] = box;
+    }
+
+    auto* equals = new PictureBox(QStringLiteral("Bild17"), this, QRect(7200, 840, 495, 495));
+    equals->setPicture(artwork::icon("equals"));
+
+    answer_ = new Label(QStringLiteral("Bezeichnung8"), this, QRect(7800, 480, 2415, 1095));
+    answer_->setFont(designFont(kVerdana, 42));
+    answer_->setForeColor(QColor(255, 0, 0));
+}
+
+void ContestWindow::buildMenuBar()
+{
+    menuButton("Bild20", this, 120, "quit");
+    menuButton("Bild21", this, 720, "help");
+    menuButton("Bild22", this, 1320, "dice");
+    menuButton("Bild23", this, 1920, "abacus");
+    menuButton("Bild24", this, 2520, "person");
+    menuButton("Bild26", this, 3120, "printer");
+    menuButton("Bild25", this, 3720, "info");
+
+    status_ = new Label(QStringLiteral("Bezeichnung6"), this, QRect(4320, 5760, 5895, 495));
+    status_->setFont(designFont(kSansSerif, 18));
+    status_->setBackColor(kNavy);
+    status_->setForeColor(Qt::white);
+
+    diceList_ = popupList("Liste2", this, QRect(1320, 4920, 1575, 840));
+    rangeList_ = popupList("Liste1", this, QRect(1920, 3000, 1815, 2730));
+}
+
+void ContestWindow::buildTemplates()
+{
+    // Kept beyond the visible client area; the boxes on show copy their pictures.
+    for (int face = 1; face <= 9; ++face) {
+        const int i = face - 1;
+        auto* box = new PictureBox(QStringLiteral("Bild%1").arg(face + 3), this,
+                                   QRect(10680 + 1080 * (i % 3), 360 + 1080 * (i / 3), 975, 975));
+        box->setPicture(artwork::dieFace(face));
+        faceTemplates_[static_cast<std::size_t>(i)] = box;
+    }
+    plusTemplate_ = new PictureBox(QStringLiteral("Bild15"), this, QRect(10680, 3720, 495, 495));
+    plusTemplate_->setPicture(artwork::icon("plus"));
+    minusTemplate_ = new PictureBox(QStringLiteral("Bild16"), this, QRect(11280, 3720, 495, 495));
+    minusTemplate_->setPicture(artwork::icon("minus"));
+}
+
+void ContestWindow::Form_Load()
+{
+    platform::centreOnScreen(this);
+    contest_.formLoad();
+    render();
+}
+
+void ContestWindow::render()
+{
+    const ContestView& view = contest_.view();
+    setWindowTitle(view.title);
+    firstNumber_->setCaption(view.firstNumber);
+    answer_->setCaption(view.answer);
+    signBox_->setBackColor(view.signBack);
+    signBox_->setPicture(view.sign == Sign::Plus    ? plusTemplate_->picture()
+                         : view.sign == Sign::Minus ? minusTemplate_->picture()
+                                                    : platform::Picture());
+    for (std::size_t die = 0; die < kDice; ++die) {
+        dieFrames_[die]->setVisible(view.dieShown[die]);
+        dieFrames_[die]->setFill(view.dieBack[die]);
+        dieBoxes_[die]->setVisible(view.dieShown[die]);
+        dieBoxes_[die]->setBackColor(view.dieBack[die]);
+        const int face = view.dieFace[die];
+        dieBoxes_[die]->setPicture(face >= 1 && face <= 9 ? faceTemplates_[static_cast<std::size_t>(face - 1)]->picture()
+                                                          : platform::Picture());
+    }
+    leftName_->setCaption(view.leftName);
+    rightName_->setCaption(view.rightName);
+    leftScore_->setCaption(view.leftScore);
+    rightScore_->setCaption(view.rightScore);
+    rangeLow_->setCaption(view.rangeLow);
+    rangeHigh_->setCaption(view.rangeHigh);
+    arrow_->move(platform::px(view.arrowPictureLeft), arrow_->y());
+    arrowNumber_->move(platform::px(view.arrowNumberLeft), arrowNumber_->y());
+    arrowNumber_->setCaption(view.arrowNumber);
+    {
+        const QSignalBlocker quiet(slider_);
+        slider_->setValue(view.sliderValue);
+    }
+    status_->setCaption(view.status);
+
+    if (rangeList_->count() != view.rangeEntries.size()) {
+        rangeList_->clear();
+        rangeList_->addItems(view.rangeEntries);
+    }
+    rangeList_->setCurrentRow(view.rangeSelected);
+    rangeList_->setVisible(view.rangeListShown);
+    if (diceList_->count() != view.diceEntries.size()) {
+        diceList_->clear();
+        diceList_->addItems(view.diceEntries);
+    }
+    diceList_->setVisible(view.diceListShown);
+
+    if (view.rollTimerOn && !rollTimer_.isActive())
+        rollTimer_.start();
+    else if (!view.rollTimerOn)
+        rollTimer_.stop();
+    update();
+}
+
+void ContestWindow::dieClicked()
+{
+    contest_.startDieClick();
+    render();
+    focusSlider();
+}
+
+void ContestWindow::focusSlider() { slider_->setFocus(Qt::OtherFocusReason); }
+
+void ContestWindow::Form_Activate() { focusSlider(); }
+
+void ContestWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Coming on screen is the activation; focus returning from a message box is not.
+    if (!event->spontaneous())
+        Form_Activate();
+}
+
+void ContestWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    program_.end();
+}
+
+void ContestWindow::mousePressEvent(QMouseEvent* event)
+{
+    QWidget::mousePressEvent(event);
+    focusSlider(); // a click on an empty spot
+}
+
+void ContestWindow::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    for (const ScaleTick& tick : contest_.view().scale) {
+        painter.setPen(QPen(platform::QBColor(tick.colorIndex), 1));
+        const int x = platform::px(tick.x);
+        painter.drawLine(x, platform::px(tick.yFrom), x, platform::px(tick.yTo));
+    }
+}

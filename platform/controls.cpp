@@ -1,0 +1,213 @@
+#include "controls.h"
+
+#include "units.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace platform {
+
+namespace {
+
+QRect pixelRect(QRect twips) { return twipsRect(twips.x(), twips.y(), twips.width(), twips.height()); }
+
+// Clicks count as the design's Click: released over the control that was pressed.
+bool isClickRelease(QWidget* widget, QMouseEvent* event, bool& pressed)
+{
+    const bool wasPressed = pressed;
+    pressed = false;
+    return wasPressed && event->button() == Qt::LeftButton && widget->rect().contains(event->position().toPoint());
+}
+
+} // namespace
+
+Label::Label(const QString& name, QWidget* parent, QRect twipsGeometry) : QLabel(parent)
+{
+    setObjectName(name);
+    setGeometry(pixelRect(twipsGeometry));
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void Label::setCaption(const QString& caption)
+{
+    caption_ = caption;
+    QString shown = caption;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setText(shown);
+}
+
+void Label::setBackColor(const QColor& color)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, color);
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+QColor Label::backColor() const { return palette().color(QPalette::Window); }
+
+void Label::setForeColor(const QColor& color)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, color);
+    setPalette(pal);
+}
+
+QColor Label::foreColor() const { return palette().color(QPalette::WindowText); }
+
+void Label::setTransparentBack() { setAutoFillBackground(false); }
+
+void Label::setSingleBorder()
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
+}
+
+void Label::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (isClickRelease(this, event, pressed_))
+        emit clicked();
+}
+
+PictureBox::PictureBox(const QString& name, QWidget* parent, QRect twipsGeometry) : QWidget(parent)
+{
+    setObjectName(name);
+    setGeometry(pixelRect(twipsGeometry));
+}
+
+void PictureBox::setPicture(const Picture& picture)
+{
+    picture_ = picture;
+    update();
+}
+
+void PictureBox::setBackColor(const QColor& color)
+{
+    back_ = color;
+    update();
+}
+
+void PictureBox::setBorder(bool on)
+{
+    border_ = on;
+    update();
+}
+
+void PictureBox::clearText()
+{
+    printed_.clear();
+    update();
+}
+
+void PictureBox::printAt(QPoint twipsPos, const QString& text)
+{
+    printed_.append({twipsPos, text});
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (back_.isValid())
+        painter.fillRect(rect(), back_);
+    const int inset = border_ ? 2 : 0;
+    picture_.paint(painter, QRectF(rect().adjusted(inset, inset, -inset, -inset)));
+    if (!printed_.isEmpty()) {
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.setFont(font());
+        const int ascent = fontMetrics().ascent();
+        for (const PrintedText& item : printed_)
+            painter.drawText(QPoint(px(item.twipsPos.x()) + inset, px(item.twipsPos.y()) + ascent + inset), item.text);
+    }
+    if (border_) {
+        painter.setPen(QPen(QColor(128, 128, 128), 1));
+        painter.drawLine(0, 0, width() - 1, 0);
+        painter.drawLine(0, 0, 0, height() - 1);
+        painter.setPen(QPen(QColor(255, 255, 255), 1));
+        painter.drawLine(0, height() - 1, width() - 1, height() - 1);
+        painter.drawLine(width() - 1, 0, width() - 1, height() - 1);
+    }
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (isClickRelease(this, event, pressed_))
+        emit clicked();
+}
+
+Shape::Shape(const QString& name, QWidget* parent, QRect twipsGeometry, Kind kind) : QWidget(parent), kind_(kind)
+{
+    setObjectName(name);
+    setGeometry(pixelRect(twipsGeometry));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::setBorder(const QColor& color, int width)
+{
+    border_ = color;
+    borderWidth_ = width;
+    update();
+}
+
+void Shape::setBorderVisible(bool on)
+{
+    borderVisible_ = on;
+    update();
+}
+
+void Shape::setFill(const QColor& color)
+{
+    fill_ = color;
+    update();
+}
+
+void Shape::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double inset = borderVisible_ ? borderWidth_ / 2.0 : 0.0;
+    const QRectF box = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+    painter.setPen(borderVisible_ ? QPen(border_, borderWidth_) : QPen(Qt::NoPen));
+    painter.setBrush(fill_.isValid() ? QBrush(fill_) : QBrush(Qt::NoBrush));
+    if (kind_ == Kind::RoundedRectangle) {
+        const double radius = std::min(box.width(), box.height()) / 8.0;
+        painter.drawRoundedRect(box, radius, radius);
+    } else {
+        painter.drawRect(box);
+    }
+}
+
+Line::Line(const QString& name, QWidget* parent, QPoint twipsFrom, QPoint twipsTo, const QColor& color, int width)
+    : QWidget(parent), from_(twipsFrom), to_(twipsTo), color_(color), width_(width)
+{
+    setObjectName(name);
+    const QRect span = QRect(twipsPoint(from_.x(), from_.y()), twipsPoint(to_.x(), to_.y())).normalized();
+    setGeometry(span.adjusted(-width_ / 2, -width_ / 2, width_ - width_ / 2, width_ - width_ / 2));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Line::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(color_, width_, Qt::SolidLine, Qt::SquareCap));
+    const QPoint origin = pos();
+    painter.drawLine(twipsPoint(from_.x(), from_.y()) - origin, twipsPoint(to_.x(), to_.y()) - origin);
+}
+
+} // namespace platform

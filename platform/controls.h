@@ -1,0 +1,119 @@
+#pragma once
+
+#include "picture.h"
+
+#include <QLabel>
+#include <QList>
+#include <QWidget>
+
+// The window designs' kinds of control, as thin Qt widgets placed in twips.
+namespace platform {
+
+// A caption with back and fore colour; clicking it emits clicked().
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    Label(const QString& name, QWidget* parent, QRect twipsGeometry);
+
+    // Carriage return and line feed in a caption break the line.
+    void setCaption(const QString& caption);
+    QString caption() const { return caption_; }
+    void setBackColor(const QColor& color);
+    QColor backColor() const;
+    void setForeColor(const QColor& color);
+    QColor foreColor() const;
+    void setTransparentBack();
+    void setSingleBorder();
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QString caption_;
+    bool pressed_ = false;
+};
+
+// A box that shows a picture on its back colour, and can have text printed on it.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    PictureBox(const QString& name, QWidget* parent, QRect twipsGeometry);
+
+    void setPicture(const Picture& picture);
+    const Picture& picture() const { return picture_; }
+    void setBackColor(const QColor& color);
+    QColor backColor() const { return back_; }
+    void setBorder(bool on);
+
+    // Printed text stays until clearText(); positions in twips inside the box.
+    struct PrintedText {
+        QPoint twipsPos;
+        QString text;
+    };
+    void clearText();
+    void printAt(QPoint twipsPos, const QString& text);
+    const QList<PrintedText>& printedText() const { return printed_; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Picture picture_;
+    QColor back_;
+    bool border_ = false;
+    bool pressed_ = false;
+    QList<PrintedText> printed_;
+};
+
+// A rectangle or rounded rectangle drawn on the window; clicks pass through it.
+class Shape : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind { Rectangle, RoundedRectangle };
+    Shape(const QString& name, QWidget* parent, QRect twipsGeometry, Kind kind = Kind::Rectangle);
+
+    void setBorder(const QColor& color, int width);
+    void setBorderVisible(bool on);
+    void setFill(const QColor& color);
+    QColor fillColor() const { return fill_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Kind kind_;
+    QColor border_ = Qt::black;
+    int borderWidth_ = 1;
+    bool borderVisible_ = true;
+    QColor fill_;
+};
+
+// A straight line between two points given in twips; clicks pass through it.
+class Line : public QWidget {
+    Q_OBJECT
+public:
+    Line(const QString& name, QWidget* parent, QPoint twipsFrom, QPoint twipsTo, const QColor& color, int width);
+
+    QPoint twipsFrom() const { return from_; }
+    QPoint twipsTo() const { return to_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPoint from_;
+    QPoint to_;
+    QColor color_;
+    int width_;
+};
+
+} // namespace platform

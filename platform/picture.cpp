@@ -1,0 +1,33 @@
+#include "picture.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace platform {
+
+Picture Picture::fromPainter(PaintFn paint, QSizeF naturalSize)
+{
+    Picture picture;
+    picture.art_ = std::make_shared<const Art>(Art{std::move(paint), naturalSize});
+    return picture;
+}
+
+Picture Picture::fromSvg(const QString& resourcePath, QSizeF naturalSize)
+{
+    auto renderer = std::make_shared<QSvgRenderer>(resourcePath);
+    return fromPainter([renderer](QPainter& painter, const QRectF& target) { renderer->render(&painter, target); },
+                       naturalSize);
+}
+
+void Picture::paint(QPainter& painter, const QRectF& box) const
+{
+    if (!art_)
+        return;
+    const QSizeF size = art_->naturalSize.isEmpty() ? box.size() : art_->naturalSize;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    art_->paint(painter, QRectF(box.topLeft(), size));
+    painter.restore();
+}
+
+} // namespace platform

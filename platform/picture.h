@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QPainter;
+
+namespace platform {
+
+// A vector picture shared by reference: assigning a picture to a box shares it,
+// and two boxes show "the same picture" exactly when they share one.
+class Picture {
+public:
+    using PaintFn = std::function<void(QPainter&, const QRectF&)>;
+
+    Picture() = default;
+    // naturalSize in logical pixels; an empty size fills the whole box.
+    static Picture fromPainter(PaintFn paint, QSizeF naturalSize = {});
+    static Picture fromSvg(const QString& resourcePath, QSizeF naturalSize = {});
+
+    bool isNull() const { return !art_; }
+    QSizeF naturalSize() const { return art_ ? art_->naturalSize : QSizeF(); }
+    void paint(QPainter& painter, const QRectF& box) const;
+
+    friend bool operator==(const Picture& a, const Picture& b) { return a.art_ == b.art_; }
+
+private:
+    struct Art {
+        PaintFn paint;
+        QSizeF naturalSize;
+    };
+    std::shared_ptr<const Art> art_;
+};
+
+} // namespace platform

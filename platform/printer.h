@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// A line printer on the default printer: text is placed in character columns
+// of a fixed-pitch font, line by line, and sent as one job at endDoc().
+class Printer {
+public:
+    virtual ~Printer() = default;
+    virtual void setFont(const QString& family, double points) = 0;
+    // 1-based character column on the current line.
+    virtual void tab(int column) = 0;
+    virtual void print(const QString& text) = 0;
+    virtual void endLine() = 0;
+    // Sends the document; false when no job could be started.
+    virtual bool endDoc() = 0;
+};
+
+// Collects the page as text lines; the real printer and the tests share it.
+class LinePrinter : public Printer {
+public:
+    void setFont(const QString& family, double points) override;
+    void tab(int column) override;
+    void print(const QString& text) override;
+    void endLine() override;
+
+    const QStringList& lines() const { return lines_; }
+    QString fontFamily() const { return family_; }
+    double fontPoints() const { return points_; }
+
+protected:
+    // The finished lines, including a pending unfinished one; then starts afresh.
+    QStringList takeLines();
+
+private:
+    QString family_ = QStringLiteral("Courier New");
+    double points_ = 12.0;
+    QStringList lines_{QString()};
+};
+
+class SystemPrinter final : public LinePrinter {
+public:
+    bool endDoc() override;
+};
+
+} // namespace platform

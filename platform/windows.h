@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+#include <QWidget>
+
+#include <functional>
+
+namespace platform {
+
+// A fixed-size top-level window of the given client size in twips, with the given title.
+void setupFixedWindow(QWidget* window, const QString& name, const QString& title, int clientWidthTwips,
+                      int clientHeightTwips, const QColor& back);
+
+// Places the window in the middle of its screen's available area.
+void centreOnScreen(QWidget* window);
+
+// Exactly one of the program's windows is on screen: the one shown replaces the one hidden.
+// The new window is shown first, so there is never a moment with none visible.
+void switchWindow(QWidget* from, QWidget* to);
+
+// Lets a window see key presses before its focused control does.
+class KeyPreview : public QObject {
+public:
+    using Handler = std::function<bool(int key)>;
+    // The handler returns true when it took the key.
+    KeyPreview(QWidget* window, Handler handler);
+    // Children added after construction must be registered.
+    void watch(QWidget* child);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Handler handler_;
+};
+
+} // namespace platform

@@ -1,0 +1,3 @@
+#include "catchwindow.h"
+
+CatchWindow::CatchWindow(Program& program) : program_(program) {}

@@ -1,0 +1,3 @@
+#include "memorywindow.h"
+
+MemoryWindow::MemoryWindow(Program& program) : program_(program) {}

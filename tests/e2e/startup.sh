@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The real program on a virtual display: its main window comes up with the start
+# title at the design's client size, and closing that window ends the process.
+set -euo pipefail
+binary=$1
+probe=$2
+
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+
+"$binary" &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+
+read -r window width height < <("$probe" find "Pelko-Morvelt (Runde 1)" 20)
+echo "main window $window: ${width}x${height}"
+if [ "$width" != 691 ] || [ "$height" != 429 ]; then
+    echo "FAIL: expected a client area of 691x429" >&2
+    exit 1
+fi
+
+"$probe" close "$window"
+for _ in $(seq 1 50); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+        status=0
+        wait "$pid" || status=$?
+        echo "program ended with status $status after its window was closed"
+        exit "$status"
+    fi
+    sleep 0.1
+done
+echo "FAIL: the program still runs 5 s after its window was closed" >&2
+exit 1

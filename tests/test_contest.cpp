@@ -1,0 +1,339 @@
+#include "contest/contestwindow.h"
+#include "platform/colors.h"
+#include "platform/controls.h"
+#include "platform/units.h"
+#include "support/fakes.h"
+
+#include <QListWidget>
+#include <QScrollBar>
+#include <QtTest>
+
+#include <map>
+#include <set>
+
+using platform::Label;
+using platform::PictureBox;
+using platform::px;
+using platform::twipsRect;
+
+namespace {
+
+struct Fixture {
+    TestProgram t;
+    ContestWindow& window = t.program.form1();
+    Modul1& vars = t.program.vars;
+
+    QString caption(const char* name) { return control<Label>(&window, name)->caption(); }
+    bool shown(const char* name) { return !control<QWidget>(&window, name)->isHidden(); }
+    void clickDie(const char* name) { QTest::mouseClick(control<PictureBox>(&window, name), Qt::LeftButton); }
+};
+
+} // namespace
+
+class ContestStartTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startsInTheStartState();
+    void controlsStandWhereTheDesignPutsThem();
+    void sliderMovesAloneBeforeAGame();
+    void dieClickPutsTheSliderOnTheArrowAndStartsTheRoll();
+    void secondDieClickChangesNothing();
+    void arrowFollowsTheSliderDuringAGame();
+    void resetGameFollowsTheRange();
+    void showDiceShowsAsManyDiceAsInPlay();
+    void scaleHasItsHundredAndOneTicks();
+    void scaleIsPaintedOnTheWindow();
+    void sliderHasTheFocusWhenTheWindowComesBack();
+    void closingTheWindowEndsTheProgram();
+};
+
+void ContestStartTest::startsInTheStartState()
+{
+    Fixture f;
+    QCOMPARE(f.window.objectName(), QStringLiteral("Form1"));
+    QCOMPARE(f.window.windowTitle(), QStringLiteral("Pelko-Morvelt (Runde 1)"));
+    QCOMPARE(f.caption("Bezeichnung3"), QStringLiteral("50"));
+    QCOMPARE(f.caption("Bezeichnung12"), QStringLiteral("0"));
+    QCOMPARE(f.caption("Bezeichnung13"), QStringLiteral("100"));
+    QCOMPARE(f.caption("Bezeichnung6"), QStringLiteral("Klicke zum Start auf einen Würfel."));
+    QCOMPARE(f.caption("Bezeichnung7"), QString());
+    QCOMPARE(f.caption("Bezeichnung8"), QString());
+    QCOMPARE(f.caption("Bezeichnung1"), QStringLiteral("Freund"));
+    QCOMPARE(f.caption("Bezeichnung2"), QStringLiteral("Computer"));
+    QCOMPARE(f.caption("Bezeichnung10") + f.caption("Bezeichnung15") + f.caption("Bezeichnung11"), QStringLiteral("0:0"));
+
+    QVERIFY(f.shown("Bild13") && f.shown("Figur1"));
+    QVERIFY(!f.shown("Bild18") && !f.shown("Figur4"));
+    QVERIFY(!f.shown("Bild19") && !f.shown("Figur5"));
+    QVERIFY(control<PictureBox>(&f.window, "Bild13")->picture().isNull());
+    QVERIFY(control<PictureBox>(&f.window, "Bild14")->picture() == control<PictureBox>(&f.window, "Bild15")->picture());
+
+    QCOMPARE(f.window.slider()->value(), 50);
+    QVERIFY(!f.window.rollTimer().isActive());
+    QCOMPARE(f.window.rollTimer().interval(), 500);
+
+    auto* ranges = control<QListWidget>(&f.window, "Liste1");
+    QVERIFY(ranges->isHidden());
+    QVERIFY(control<QListWidget>(&f.window, "Liste2")->isHidden());
+    QCOMPARE(ranges->count(), 10);
+    QCOMPARE(ranges->item(0)->text(), QStringLiteral("   0 -  100 "));
+    QCOMPARE(ranges->item(3)->text(), QStringLiteral(" 300 -  400 "));
+    QCOMPARE(ranges->item(9)->text(), QStringLiteral(" 900 - 1000 "));
+    QCOMPARE(ranges->currentRow(), -1);
+
+    QCOMPARE(f.vars.rangeBase, 0);
+    QCOMPARE(f.vars.diceCount, 1);
+    QCOMPARE(f.vars.gameStarted, 0);
+    QCOMPARE(f.vars.turn, 1);
+    QCOMPARE(f.vars.taskCount, 0);
+    QCOMPARE(f.vars.taskResult, 50);
+    QCOMPARE(f.vars.catcherCol, 5100);
+    QCOMPARE(f.vars.helpText, QStringLiteral("Immer nach 30 Aufgaben und nach\rjedem Sieg gibt es eine Belohnung!\r"));
+}
+
+void ContestStartTest::controlsStandWhereTheDesignPutsThem()
+{
+    Fixture f;
+    QCOMPARE(f.window.size(), QSize(691, 429));
+    QCOMPARE(f.window.minimumSize(), f.window.maximumSize());
+
+    struct Place {
+        const char* name;
+        int left, top, width, height;
+    };
+    const Place places[] = {
+        {"Bezeichnung7", 120, 480, 2415, 1095}, {"Bild14", 2640, 840, 495, 495},
+        {"Bild18", 3360, 600, 975, 975},        {"Bild13", 4680, 600, 975, 975},
+        {"Bild19", 6000, 600, 975, 975},        {"Figur4", 3240, 480, 1215, 1215},
+        {"Figur1", 4560, 480, 1215, 1215},      {"Figur5", 5880, 480, 1215, 1215},
+        {"Bild17", 7200, 840, 495, 495},        {"Bezeichnung8", 7800, 480, 2415, 1095},
+        {"Bild15", 10680, 3720, 495, 495},      {"Bild16", 11280, 3720, 495, 495},
+        {"Bild4", 10680, 360, 975, 975},        {"Bild6", 12840, 360, 975, 975},
+        {"Bild8", 11760, 1440, 975, 975},       {"Bild12", 12840, 2520, 975, 975},
+        {"Bezeichnung1", 840, 2040, 3255, 495}, {"Bezeichnung2", 6240, 2040, 3255, 495},
+        {"Bild1", 240, 2040, 495, 495},         {"Bild2", 9600, 2040, 495, 495},
+        {"Bezeichnung3", 4600, 3960, 975, 495}, {"Bild3", 4860, 3360, 495, 495},
+        {"HBildlauf1", 240, 4920, 9855, 255},   {"Bezeichnung6", 4320, 5760, 5895, 495},
+        {"Figur2", 0, 5640, 10455, 855},        {"Bild20", 120, 5760, 495, 495},
+        {"Bild21", 720, 5760, 495, 495},        {"Bild22", 1320, 5760, 495, 495},
+        {"Bild23", 1920, 5760, 495, 495},       {"Bild24", 2520, 5760, 495, 495},
+        {"Bild26", 3120, 5760, 495, 495},       {"Bild25", 3720, 5760, 495, 495},
+        {"Liste2", 1320, 4920, 1575, 840},      {"Liste1", 1920, 3000, 1815, 2730},
+        {"Figur3", 120, 360, 10095, 1455},      {"Figur6", 120, 4800, 10095, 495},
+    };
+    for (const Place& place : places) {
+        const QRect actual = control<QWidget>(&f.window, place.name)->geometry();
+        if (actual != twipsRect(place.left, place.top, place.width, place.height))
+            QFAIL(qPrintable(QStringLiteral("%1 stands at %2,%3 %4x%5").arg(QString::fromLatin1(place.name)).arg(actual.x()).arg(actual.y()).arg(actual.width()).arg(actual.height())));
+    }
+    // The score and range-end labels are placed by their corners only.
+    const std::map<const char*, QPoint> corners = {{"Bezeichnung10", {4320, 1920}}, {"Bezeichnung15", {4920, 1920}},
+                                                   {"Bezeichnung11", {5400, 1920}}, {"Bezeichnung12", {150, 3120}},
+                                                   {"Bezeichnung13", {9700, 3120}}};
+    for (const auto& [name, corner] : corners)
+        QCOMPARE(control<QWidget>(&f.window, name)->pos(), platform::twipsPoint(corner.x(), corner.y()));
+
+    const std::map<const char*, std::pair<QPoint, QPoint>> lines = {
+        {"Linie1", {{600, 3240}, {9600, 3240}}},  {"Linie2", {{120, 1800}, {120, 5280}}},
+        {"Linie3", {{10200, 5280}, {120, 5280}}}, {"Linie4", {{10200, 1800}, {10200, 5280}}},
+        {"Linie5", {{120, 4800}, {10200, 4800}}}};
+    for (const auto& [name, ends] : lines) {
+        auto* line = control<platform::Line>(&f.window, name);
+        QCOMPARE(line->twipsFrom(), ends.first);
+        QCOMPARE(line->twipsTo(), ends.second);
+    }
+
+    auto* arrowNumber = control<Label>(&f.window, "Bezeichnung3");
+    QCOMPARE(arrowNumber->backColor(), QColor(0, 0, 128));
+    QCOMPARE(arrowNumber->foreColor(), QColor(255, 255, 255));
+    QCOMPARE(control<Label>(&f.window, "Bezeichnung7")->foreColor(), QColor(0, 0, 255));
+    QCOMPARE(control<Label>(&f.window, "Bezeichnung8")->foreColor(), QColor(255, 0, 0));
+    QCOMPARE(control<Label>(&f.window, "Bezeichnung1")->foreColor(), QColor(0, 128, 0));
+    QCOMPARE(control<Label>(&f.window, "Bezeichnung7")->font().pixelSize(), 56);
+    QCOMPARE(control<Label>(&f.window, "Bezeichnung1")->font().families().first(), QStringLiteral("Verdana"));
+    QCOMPARE(control<QListWidget>(&f.window, "Liste1")->font().families().first(), QStringLiteral("Courier New"));
+}
+
+void ContestStartTest::sliderMovesAloneBeforeAGame()
+{
+    Fixture f;
+    f.window.show();
+    f.window.slider()->setFocus();
+    QTest::keyClick(f.window.slider(), Qt::Key_Right);
+    QCOMPARE(f.window.slider()->value(), 51);
+    QTest::keyClick(f.window.slider(), Qt::Key_Left);
+    QTest::keyClick(f.window.slider(), Qt::Key_Left);
+    QCOMPARE(f.window.slider()->value(), 49);
+    f.window.slider()->setValue(80);
+    QCOMPARE(f.caption("Bezeichnung3"), QStringLiteral("50"));
+    QCOMPARE(control<QWidget>(&f.window, "Bild3")->x(), px(4860));
+    QCOMPARE(f.vars.gameStarted, 0);
+}
+
+void ContestStartTest::dieClickPutsTheSliderOnTheArrowAndStartsTheRoll()
+{
+    Fixture f;
+    f.window.show();
+    f.window.slider()->setValue(80);
+    f.clickDie("Bild13");
+    QCOMPARE(f.window.slider()->value(), 50);
+    QCOMPARE(f.caption("Bezeichnung3"), QStringLiteral("50"));
+    QCOMPARE(f.vars.gameStarted, 1);
+    QCOMPARE(f.vars.turn, 1);
+    QCOMPARE(f.vars.rollFrame, 0);
+    QVERIFY(f.window.rollTimer().isActive());
+    QCOMPARE(f.window.focusWidget(), f.window.slider());
+}
+
+void ContestStartTest::secondDieClickChangesNothing()
+{
+    Fixture f;
+    f.window.show();
+    f.clickDie("Bild13");
+    // Midway through a game: another turn, a later frame, the timer paused.
+    f.vars.turn = 2;
+    f.vars.rollFrame = 4;
+    f.clickDie("Bild13");
+    QCOMPARE(f.vars.turn, 2);
+    QCOMPARE(f.vars.rollFrame, 4);
+    QCOMPARE(f.vars.gameStarted, 1);
+    QVERIFY(f.window.rollTimer().isActive());
+}
+
+void ContestStartTest::arrowFollowsTheSliderDuringAGame()
+{
+    Fixture f;
+    Contest& contest = f.window.contest();
+    f.vars.rangeBase = 300;
+    contest.resetGame();
+    contest.startDieClick();
+    f.window.render();
+    f.window.slider()->setValue(57);
+    QCOMPARE(f.caption("Bezeichnung3"), QStringLiteral("357"));
+    QCOMPARE(contest.view().arrowPictureLeft, 5490);
+    QCOMPARE(contest.view().arrowNumberLeft, 5230);
+    QCOMPARE(control<QWidget>(&f.window, "Bild3")->x(), px(5490));
+    QCOMPARE(control<QWidget>(&f.window, "Bezeichnung3")->x(), px(5230));
+    QCOMPARE(f.vars.catcherCol, 5730);
+    f.window.slider()->setValue(0);
+    QCOMPARE(f.caption("Bezeichnung3"), QStringLiteral("300"));
+    QCOMPARE(contest.view().arrowPictureLeft, 360);
+}
+
+void ContestStartTest::resetGameFollowsTheRange()
+{
+    Fixture f;
+    Contest& contest = f.window.contest();
+    contest.startDieClick();
+    f.window.slider()->setValue(70);
+    f.vars.taskCount = 5;
+    f.vars.turn = 2;
+    f.vars.rangeBase = 300;
+    contest.resetGame();
+    f.window.render();
+    QCOMPARE(f.caption("Bezeichnung12"), QStringLiteral("300"));
+    QCOMPARE(f.caption("Bezeichnung13"), QStringLiteral("400"));
+    QCOMPARE(f.caption("Bezeichnung3"), QStringLiteral("350"));
+    QCOMPARE(f.caption("Bezeichnung6"), QStringLiteral("Klicke zum Start auf einen Würfel."));
+    QCOMPARE(f.window.slider()->value(), 50);
+    QCOMPARE(control<QWidget>(&f.window, "Bezeichnung3")->x(), px(4600));
+    QCOMPARE(f.vars.taskResult, 350);
+    QCOMPARE(f.vars.gameStarted, 0);
+    QCOMPARE(f.vars.taskCount, 0);
+    QCOMPARE(f.vars.turn, 2); // the turn is not the start state's business
+    QCOMPARE(f.caption("Bezeichnung10"), QStringLiteral("0"));
+    QCOMPARE(f.window.windowTitle(), QStringLiteral("Pelko-Morvelt (Runde 1)"));
+}
+
+void ContestStartTest::showDiceShowsAsManyDiceAsInPlay()
+{
+    Fixture f;
+    f.window.show();
+    f.vars.diceCount = 3;
+    f.window.contest().showDice();
+    f.window.render();
+    for (const char* name : {"Bild13", "Bild18", "Bild19", "Figur1", "Figur4", "Figur5"})
+        QVERIFY2(f.shown(name), name);
+    f.vars.diceCount = 2;
+    f.window.contest().showDice();
+    f.window.render();
+    QVERIFY(f.shown("Bild19") && f.shown("Figur5"));
+    QVERIFY(!f.shown("Bild18") && !f.shown("Figur4"));
+    f.vars.diceCount = 1;
+    f.window.contest().showDice();
+    f.window.render();
+    QVERIFY(f.shown("Bild13"));
+    QVERIFY(!f.shown("Bild19") && !f.shown("Bild18") && !f.shown("Figur5"));
+}
+
+void ContestStartTest::scaleHasItsHundredAndOneTicks()
+{
+    Fixture f;
+    std::map<int, std::set<std::tuple<int, int, int>>> byX;
+    for (const ScaleTick& tick : f.window.contest().view().scale)
+        byX[tick.x].insert({tick.yFrom, tick.yTo, tick.colorIndex});
+    QCOMPARE(byX.size(), std::size_t(101));
+    int red = 0;
+    int longBlue = 0;
+    for (int v = 0; v <= 100; ++v) {
+        const auto& parts = byX[600 + 90 * v];
+        QVERIFY(parts.count({3100, 3350, 9}));
+        if (v % 10 == 0) {
+            QVERIFY(parts.count({3000, 3350, 12}));
+            ++red;
+        } else if (v % 5 == 0) {
+            QVERIFY(parts.count({3000, 3100, 9}));
+            ++longBlue;
+        }
+        QCOMPARE(parts.size(), std::size_t(v % 5 == 0 ? 2 : 1));
+    }
+    QCOMPARE(red, 11);
+    QCOMPARE(longBlue, 10);
+}
+
+void ContestStartTest::scaleIsPaintedOnTheWindow()
+{
+    Fixture f;
+    f.window.show();
+    const QImage image = f.window.grab().toImage();
+    const int top = px(3030); // above the number line, where only long ticks reach
+    const int bottom = px(3320);
+    QCOMPARE(QColor(image.pixel(px(600), top)), QColor(255, 0, 0));
+    QCOMPARE(QColor(image.pixel(px(600 + 90 * 50), top)), QColor(255, 0, 0));
+    QCOMPARE(QColor(image.pixel(px(600 + 90 * 15), top)), QColor(0, 0, 255));
+    QCOMPARE(QColor(image.pixel(px(600 + 90 * 13), top)), QColor(224, 224, 224));
+    QCOMPARE(QColor(image.pixel(px(600 + 90 * 13), bottom)), QColor(0, 0, 255));
+    // Still there after the window repaints.
+    f.window.repaint();
+    QCOMPARE(QColor(f.window.grab().toImage().pixel(px(600 + 90 * 15), top)), QColor(0, 0, 255));
+}
+
+void ContestStartTest::sliderHasTheFocusWhenTheWindowComesBack()
+{
+    Fixture f;
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    QCOMPARE(f.window.focusWidget(), f.window.slider());
+    f.window.hide();
+    f.window.slider()->clearFocus();
+    f.window.show();
+    QCOMPARE(f.window.focusWidget(), f.window.slider());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    QCOMPARE(f.window.slider()->value(), 49);
+
+    f.window.slider()->clearFocus();
+    QTest::mouseClick(&f.window, Qt::LeftButton, {}, QPoint(px(6000), px(4200)));
+    QCOMPARE(f.window.focusWidget(), f.window.slider());
+}
+
+void ContestStartTest::closingTheWindowEndsTheProgram()
+{
+    Fixture f;
+    f.window.show();
+    QVERIFY(f.window.close());
+    QCOMPARE(f.t.endCalls, 1);
+    QVERIFY(!f.window.isVisible());
+}
+
+QTEST_MAIN(ContestStartTest)
+#include "test_contest.moc"
