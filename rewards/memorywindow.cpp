@@ -1,3 +1,133 @@
 #include "memorywindow.h"
 
-MemoryWindow::MemoryWindow(Program& program) : program_(program) {}
+#include "assets/artwork.h"
+#include "contest/contestwindow.h"
+#include "contest/program.h"
+#include "platform/colors.h"
+#include "platform/controls.h"
+#include "platform/units.h"
+#include "platform/windows.h"
+
+#include <QCloseEvent>
+
+using platform::Label;
+using platform::designFont;
+
+namespace {
+
+const QColor kNavy(0, 0, 128);
+const QColor kLightGrey(224, 224, 224);
+const QColor kBlue(0, 0, 192);
+const QString kSansSerif = QStringLiteral("MS Sans Serif");
+
+} // namespace
+
+MemoryWindow::MemoryWindow(Program& program)
+    : program_(program), board_(program.services.random, program.vars.catcherCol)
+{
+    // Where the window opens is left to the window system.
+    platform::setupFixedWindow(this, QStringLiteral("memo"), QStringLiteral("Zahlenmemo"), 5805, 5325, kNavy);
+    setFont(designFont(kSansSerif, 8.25));
+
+    auto* exitButton = new platform::PictureBox(QStringLiteral("Bild1"), this, QRect(240, 120, 495, 495));
+    exitButton->setBackColor(kNavy);
+    exitButton->setPicture(artwork::icon("exit"));
+    exitButton->setCursor(Qt::PointingHandCursor);
+    connect(exitButton, &platform::PictureBox::clicked, this, &MemoryWindow::exitClick);
+
+    auto* instructions = new Label(QStringLiteral("Bezeichnung19"), this, QRect(840, 120, 4695, 495));
+    instructions->setCaption(QStringLiteral("Zahlenmemory: Immer zwei Felder haben die gleichen Ziffern,  "
+                                            "klicke die Felder an und suche so alle Paare."));
+    instructions->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    instructions->setForeColor(kBlue);
+    instructions->setBackColor(kLightGrey);
+    instructions->setSingleBorder();
+
+    auto* panel = new platform::Shape(QStringLiteral("Figur1"), this, QRect(240, 840, 5295, 4215));
+    panel->setFill(kLightGrey);
+
+    buildFields();
+    buildStateLabels();
+    render();
+}
+
+void MemoryWindow::buildFields()
+{
+    for (int k = 1; k <= MemoryBoard::kFields; ++k) {
+        const int row = (k - 1) / 6;
+        const int column = (k - 1) % 6;
+        auto* field = new Label(QStringLiteral("Bezeichnung%1").arg(k), this,
+                                QRect(480 + 840 * column, 1080 + 1320 * row, 615, 1095));
+        field->setFont(designFont(kSansSerif, 18));
+        field->setForeColor(Qt::white);
+        field->setSingleBorder();
+        field->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        connect(field, &Label::clicked, this, [this, k] { fieldClick(k); });
+        fields_[static_cast<std::size_t>(k - 1)] = field;
+    }
+}
+
+void MemoryWindow::buildStateLabels()
+{
+    // The game's state, never seen, in a strip along the bottom edge.
+    const std::array<std::pair<int, int>, 6> leftAndWidth = {
+        {{240, 255}, {600, 1455}, {2160, 1455}, {3720, 495}, {4320, 495}, {4920, 615}}};
+    for (std::size_t i = 0; i < stateLabels_.size(); ++i) {
+        auto* label = new Label(QStringLiteral("Bezeichnung%1").arg(20 + i), this,
+                                QRect(leftAndWidth[i].first, 5040, leftAndWidth[i].second, 255));
+        label->hide();
+        stateLabels_[i] = label;
+    }
+}
+
+void MemoryWindow::render()
+{
+    for (int k = 1; k <= MemoryBoard::kFields; ++k) {
+        Label* field = fields_[static_cast<std::size_t>(k - 1)];
+        field->setCaption(board_.field(k).caption);
+        field->setBackColor(board_.field(k).back);
+    }
+    const std::array<QString, 6> state = {board_.dealtFlag(), board_.layout(),      board_.openMask(),
+                                          board_.firstField(), board_.secondField(), board_.clickedField()};
+    for (std::size_t i = 0; i < state.size(); ++i)
+        stateLabels_[i]->setCaption(state[i]);
+}
+
+void MemoryWindow::fieldClick(int field)
+{
+    const bool allFound = board_.click(field);
+    render();
+    if (allFound)
+        ShowResult();
+}
+
+void MemoryWindow::exitClick()
+{
+    const platform::Message question{QStringLiteral("  Dieses Spiel jetzt beenden?"), QStringLiteral("Zahlenmemory"),
+                                     platform::MsgButtons::YesNo, platform::MsgIcon::Question, true};
+    if (program_.services.dialogs.show(this, question) == platform::MsgResult::Yes)
+        EndGame();
+}
+
+void MemoryWindow::ShowResult()
+{
+    program_.services.dialogs.show(this, platform::Message{QStringLiteral("  Das Spiel ist beendet!\r"),
+                                                           QStringLiteral("Memory"), platform::MsgButtons::Ok,
+                                                           platform::MsgIcon::None, false});
+    EndGame();
+}
+
+void MemoryWindow::EndGame()
+{
+    board_.EndGame();
+    render();
+    platform::switchWindow(this, &program_.form1());
+}
+
+void MemoryWindow::closeEvent(QCloseEvent* event)
+{
+    // Leaving through the title bar is leaving the game: the main window comes back.
+    if (isVisible())
+        EndGame();
+    event->accept();
+}
