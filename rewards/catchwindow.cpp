@@ -1,3 +1,267 @@
 #include "catchwindow.h"
 
-CatchWindow::CatchWindow(Program& program) : program_(program) {}
+#include "assets/artwork.h"
+#include "contest/contestwindow.h"
+#include "contest/program.h"
+#include "platform/controls.h"
+#include "platform/numbertext.h"
+#include "platform/units.h"
+#include "platform/windows.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QTimer>
+
+using platform::Label;
+using platform::PictureBox;
+using platform::Shape;
+using platform::designFont;
+
+namespace {
+
+const QColor kNavy(0, 0, 128);
+const QColor kFrameGrey(128, 128, 128);
+const QColor kRed(255, 0, 0);
+const QString kSansSerif = QStringLiteral("MS Sans Serif");
+
+// The top row's captions stand on the white frames, so they are white-backed too.
+Label* topLabel(const char* name, QWidget* parent, QRect geometry, const QString& caption, Qt::Alignment align)
+{
+    auto* label = new Label(QString::fromLatin1(name), parent, geometry);
+    label->setBackColor(Qt::white);
+    label->setAlignment(align | Qt::AlignTop);
+    label->setCaption(caption);
+    return label;
+}
+
+Label* bottomLabel(const char* name, QWidget* parent, QRect geometry, const QColor& fore, const QColor& back,
+                   Qt::Alignment align)
+{
+    auto* label = new Label(QString::fromLatin1(name), parent, geometry);
+    label->setFont(designFont(kSansSerif, 18));
+    label->setForeColor(fore);
+    label->setBackColor(back);
+    label->setSingleBorder();
+    label->setAlignment(align | Qt::AlignTop);
+    return label;
+}
+
+PictureBox* iconButton(const char* name, QWidget* parent, int left, const char* iconName)
+{
+    auto* button = new PictureBox(QString::fromLatin1(name), parent, QRect(left, 120, 495, 495));
+    button->setBackColor(kNavy);
+    button->setPicture(artwork::icon(iconName));
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+} // namespace
+
+CatchWindow::CatchWindow(Program& program)
+    : program_(program), game_(program.vars, program.services.random)
+{
+    platform::setupFixedWindow(this, QStringLiteral("fang"), QStringLiteral("Zahlenfange"), 7350, 6015, kNavy);
+    setFont(designFont(kSansSerif, 8.25));
+
+    buildTopRow();
+    buildFieldAndLabels();
+
+    clock_ = new QTimer(this);
+    clock_->setObjectName(QStringLiteral("Zeit1"));
+    clock_->setInterval(1000);
+    connect(clock_, &QTimer::timeout, this, &CatchWindow::Zeit1_Timer);
+
+    keys_ = new platform::KeyPreview(this, [this](int key) { return Form_KeyDown(key); });
+
+    Form_Load();
+}
+
+void CatchWindow::buildTopRow()
+{
+    // Frames first: what is built later stacks above them.
+    for (auto [name, geometry] : {std::pair{"Figur3", QRect(720, 120, 1215, 495)},
+                                  std::pair{"Figur1", QRect(1920, 120, 4215, 495)},
+                                  std::pair{"Figur2", QRect(6120, 120, 495, 495)}}) {
+        auto* frame = new Shape(QString::fromLatin1(name), this, geometry);
+        frame->setBorder(kFrameGrey, 2);
+        frame->setFill(Qt::white);
+    }
+
+    connect(iconButton("Bild1", this, 120, "exit"), &PictureBox::clicked, this, &CatchWindow::Bild1_Click);
+    connect(iconButton("Bild2", this, 6720, "help"), &PictureBox::clicked, this, &CatchWindow::Bild2_Click);
+
+    seconds_ = topLabel("Bezeichnung6", this, {840, 240, 495, 255}, QStringLiteral("0"), Qt::AlignRight);
+    topLabel("Bezeichnung7", this, {1320, 240, 495, 255}, QStringLiteral(" Sek"), Qt::AlignHCenter);
+    topLabel("Bezeichnung1", this, {2040, 240, 735, 255}, QStringLiteral("schnell"), Qt::AlignRight);
+    topLabel("Bezeichnung2", this, {5160, 240, 855, 255}, QStringLiteral("langsam"), Qt::AlignLeft);
+    period_ = topLabel("Bezeichnung9", this, {6240, 240, 255, 255}, QStringLiteral("10"), Qt::AlignRight);
+
+    slider_ = new QScrollBar(Qt::Horizontal, this);
+    slider_->setObjectName(QStringLiteral("HBildlauf1"));
+    slider_->setGeometry(platform::twipsRect(2880, 240, 2175, 255));
+    slider_->setRange(3, 15);
+    slider_->setSingleStep(1);
+    slider_->setPageStep(1);
+    slider_->setValue(10);
+    // Tracking is on, so dragging the thumb reports each value as it passes.
+    connect(slider_, &QScrollBar::valueChanged, this, &CatchWindow::HBildlauf1_Change);
+}
+
+void CatchWindow::buildFieldAndLabels()
+{
+    field_ = new PictureBox(QStringLiteral("Bild5"), this, QRect(120, 720, 7095, 4575));
+    // The system's window colours, as a text field of the desktop shows them.
+    const QPalette system = QApplication::palette();
+    field_->setBackColor(system.color(QPalette::Base));
+    QPalette fieldPalette = field_->palette();
+    fieldPalette.setColor(QPalette::WindowText, system.color(QPalette::Text));
+    field_->setPalette(fieldPalette);
+    field_->setFont(designFont(kSansSerif, 18));
+    field_->setFocusPolicy(Qt::StrongFocus);
+    connect(field_, &PictureBox::clicked, this, &CatchWindow::Bild5_Click);
+
+    catcher_ = new Label(QStringLiteral("Bezeichnung8"), field_, QRect(0, 0, 255, 375));
+    catcher_->setFont(designFont(kSansSerif, 18));
+    catcher_->setForeColor(kRed);
+    catcher_->setBackColor(kRed);
+    catcher_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    catcher_->setCaption(QStringLiteral("+"));
+    catcher_->hide();
+
+    caught_ = bottomLabel("Bezeichnung4", this, {120, 5400, 3375, 495}, QColor(0, 192, 0), QColor(192, 255, 192),
+                          Qt::AlignRight);
+    next_ = bottomLabel("Bezeichnung3", this, {3480, 5400, 495, 495}, kRed, QColor(255, 192, 192), Qt::AlignHCenter);
+    rest_ = bottomLabel("Bezeichnung5", this, {3960, 5400, 3255, 495}, QColor(0, 0, 255), QColor(192, 255, 255),
+                        Qt::AlignLeft);
+}
+
+void CatchWindow::render()
+{
+    seconds_->setCaption(platform::plainNumber(game_.seconds()));
+    caught_->setCaption(game_.caughtCaption());
+    next_->setCaption(game_.nextCaption());
+    rest_->setCaption(game_.restCaption());
+    printField();
+    catcher_->move(platform::twipsPoint(program_.vars.catcherCol * kCellTwips, program_.vars.catcherRow * kCellTwips));
+    catcher_->setVisible(game_.catcherShown());
+    if (!game_.clockOn())
+        clock_->stop();
+    else if (!clock_->isActive())
+        clock_->start();
+}
+
+void CatchWindow::printField()
+{
+    field_->clearText();
+    if (game_.startTextShown()) {
+        const int lineTwips = platform::twips(field_->fontMetrics().lineSpacing());
+        const QStringList lines = startTextLines();
+        for (int line = 0; line < lines.size(); ++line) {
+            if (!lines[line].isEmpty())
+                field_->printAt(QPoint(0, line * lineTwips), lines[line]);
+        }
+    }
+    for (const PrintedDigit& digit : game_.field())
+        field_->printAt(QPoint(digit.col * kCellTwips, digit.row * kCellTwips), digit.digit);
+}
+
+void CatchWindow::Form_Load() { platform::centreOnScreen(this); }
+
+void CatchWindow::Form_Activate()
+{
+    game_.activate();
+    render();
+    field_->setFocus(Qt::OtherFocusReason);
+}
+
+void CatchWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Coming on screen is the activation; focus returning from our own message boxes is not.
+    if (!event->spontaneous())
+        Form_Activate();
+}
+
+void CatchWindow::closeEvent(QCloseEvent* event)
+{
+    // Leaving through the title bar must not strand the player without a window.
+    if (isVisible())
+        EndGame();
+    event->accept();
+}
+
+bool CatchWindow::Form_KeyDown(int key)
+{
+    switch (key) {
+    case Qt::Key_Up: step([this] { game_.MoveUp(); }); return true;
+    case Qt::Key_Down: step([this] { game_.MoveDown(); }); return true;
+    case Qt::Key_Left: step([this] { game_.MoveLeft(); }); return true;
+    case Qt::Key_Right: step([this] { game_.MoveRight(); }); return true;
+    case Qt::Key_Escape: Bild1_Click(); return true;
+    default: return false;
+    }
+}
+
+void CatchWindow::Bild5_Click()
+{
+    step([this] { game_.start(); });
+    field_->setFocus(Qt::OtherFocusReason);
+}
+
+void CatchWindow::Zeit1_Timer()
+{
+    step([this] { game_.tick(slider_->value()); });
+}
+
+void CatchWindow::step(const std::function<void()>& action)
+{
+    const bool wonBefore = game_.phase() == CatchPhase::Won;
+    action();
+    render();
+    // The result is told once, when the last digit is caught, not at every event while it is open.
+    if (!wonBefore && game_.phase() == CatchPhase::Won)
+        ShowResult();
+}
+
+void CatchWindow::HBildlauf1_Change(int value)
+{
+    period_->setCaption(platform::plainNumber(value));
+    field_->setFocus(Qt::OtherFocusReason);
+}
+
+void CatchWindow::Bild1_Click()
+{
+    const platform::MsgResult answer = program_.services.dialogs.show(
+        this, {QStringLiteral("Dieses Spiel jetzt beenden?\r"), QStringLiteral("Zahlenfange"),
+               platform::MsgButtons::YesNo, platform::MsgIcon::Critical});
+    // On No the game goes on; the clock has kept running while the question was open.
+    if (answer == platform::MsgResult::Yes)
+        EndGame();
+}
+
+void CatchWindow::Bild2_Click()
+{
+    program_.services.dialogs.show(this, {QStringLiteral("Du musst die Ziffern von 0 bis 9 der Reihe\r"
+                                                         "nach fangen. Gesteuert wird mit den vier\r"
+                                                         "Pfeiltasten rechts auf deiner PC-Tastatur.\r"),
+                                          QStringLiteral("Zahlfange: Hilfe")});
+    field_->setFocus(Qt::OtherFocusReason);
+}
+
+void CatchWindow::ShowResult()
+{
+    program_.services.dialogs.show(this, {QStringLiteral("Du hast es in") + platform::blankLedNumber(game_.seconds()) +
+                                              QStringLiteral(" Sekunden geschafft.\r"),
+                                          QStringLiteral("Wendolix")});
+    EndGame();
+}
+
+void CatchWindow::EndGame()
+{
+    game_.EndGame();
+    render();
+    clock_->setInterval(1000);
+    platform::switchWindow(this, &program_.form1());
+}

@@ -1,15 +1,66 @@
 #pragma once
 
+#include "catchgame.h"
+
 #include <QWidget>
 
-class Program;
+#include <functional>
 
-// The number catching reward game; its field comes in a later change.
+class Program;
+class QScrollBar;
+class QTimer;
+
+namespace platform {
+class KeyPreview;
+class Label;
+class PictureBox;
+} // namespace platform
+
+// The number catching reward game: the field, the clock with its speed slider
+// and the row of caught, next and remaining digits.
 class CatchWindow : public QWidget {
     Q_OBJECT
 public:
     explicit CatchWindow(Program& program);
 
+    CatchGame& game() { return game_; }
+    // Copies the game's state onto the controls.
+    void render();
+
+    void Zeit1_Timer();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void buildTopRow();
+    void buildFieldAndLabels();
+
+    void Form_Load();
+    void Form_Activate();
+    bool Form_KeyDown(int key);
+    void Bild5_Click();
+    void HBildlauf1_Change(int value);
+    void Bild1_Click();
+    void Bild2_Click();
+    // Runs one step of the game, shows what it did, and tells the result once it is won.
+    void step(const std::function<void()>& action);
+    void ShowResult();
+    void EndGame();
+    void printField();
+
     Program& program_;
+    CatchGame game_;
+
+    platform::Label* seconds_ = nullptr;      // Bezeichnung6
+    QScrollBar* slider_ = nullptr;            // HBildlauf1
+    platform::Label* period_ = nullptr;       // Bezeichnung9
+    platform::PictureBox* field_ = nullptr;   // Bild5
+    platform::Label* catcher_ = nullptr;      // Bezeichnung8
+    platform::Label* caught_ = nullptr;       // Bezeichnung4
+    platform::Label* next_ = nullptr;         // Bezeichnung3
+    platform::Label* rest_ = nullptr;         // Bezeichnung5
+    QTimer* clock_ = nullptr;                 // Zeit1
+    platform::KeyPreview* keys_ = nullptr;
 };
