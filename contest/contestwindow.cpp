@@ -17,14 +17,14 @@ using platform::Label;
 using platform::PictureBox;
 using platform::Shape;
 using platform::designFont;
+using platform::kFrameGrey;
+using platform::kNavy;
 using platform::twipsRect;
 
 namespace {
 
-const QColor kFormBack(224, 224, 224);
-const QColor kNavy(0, 0, 128);
+const QColor kFormBack = platform::kLightGrey;
 const QColor kGreen(0, 128, 0);
-const QColor kFrameGrey(128, 128, 128);
 const QString kVerdana = QStringLiteral("Verdana");
 const QString kSansSerif = QStringLiteral("MS Sans Serif");
 
@@ -39,11 +39,8 @@ Label* greenLabel(const char* name, QWidget* parent, QRect geometry, const QStri
 
 PictureBox* menuButton(const char* name, QWidget* parent, int left, const char* iconName)
 {
-    auto* button = new PictureBox(QString::fromLatin1(name), parent, QRect(left, 5760, 495, 495));
-    button->setBackColor(kNavy);
-    button->setPicture(artwork::icon(iconName));
-    button->setCursor(Qt::PointingHandCursor);
-    return button;
+    return platform::pictureButton(QString::fromLatin1(name), parent, QRect(left, 5760, 495, 495),
+                                   artwork::icon(iconName), kNavy);
 }
 
 QListWidget* popupList(const char* name, QWidget* parent, QRect geometry)

@@ -151,6 +151,16 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
+PictureBox* pictureButton(const QString& name, QWidget* parent, QRect twipsGeometry, const Picture& icon,
+                          const QColor& back)
+{
+    auto* button = new PictureBox(name, parent, twipsGeometry);
+    button->setBackColor(back);
+    button->setPicture(icon);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
 Shape::Shape(const QString& name, QWidget* parent, QRect twipsGeometry, Kind kind) : QWidget(parent), kind_(kind)
 {
     setObjectName(name);

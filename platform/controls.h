@@ -74,6 +74,10 @@ private:
     QList<PrintedText> printed_;
 };
 
+// A picture box that serves as a button: an icon on its back colour, under a pointing hand.
+PictureBox* pictureButton(const QString& name, QWidget* parent, QRect twipsGeometry, const Picture& icon,
+                          const QColor& back);
+
 // A rectangle or rounded rectangle drawn on the window; clicks pass through it.
 class Shape : public QWidget {
     Q_OBJECT

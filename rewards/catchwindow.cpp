@@ -3,6 +3,7 @@
 #include "assets/artwork.h"
 #include "contest/contestwindow.h"
 #include "contest/program.h"
+#include "platform/colors.h"
 #include "platform/controls.h"
 #include "platform/numbertext.h"
 #include "platform/units.h"
@@ -18,11 +19,11 @@ using platform::Label;
 using platform::PictureBox;
 using platform::Shape;
 using platform::designFont;
+using platform::kFrameGrey;
+using platform::kNavy;
 
 namespace {
 
-const QColor kNavy(0, 0, 128);
-const QColor kFrameGrey(128, 128, 128);
 const QColor kRed(255, 0, 0);
 const QString kSansSerif = QStringLiteral("MS Sans Serif");
 
@@ -50,11 +51,8 @@ Label* bottomLabel(const char* name, QWidget* parent, QRect geometry, const QCol
 
 PictureBox* iconButton(const char* name, QWidget* parent, int left, const char* iconName)
 {
-    auto* button = new PictureBox(QString::fromLatin1(name), parent, QRect(left, 120, 495, 495));
-    button->setBackColor(kNavy);
-    button->setPicture(artwork::icon(iconName));
-    button->setCursor(Qt::PointingHandCursor);
-    return button;
+    return platform::pictureButton(QString::fromLatin1(name), parent, QRect(left, 120, 495, 495),
+                                   artwork::icon(iconName), kNavy);
 }
 
 } // namespace

@@ -12,11 +12,11 @@
 
 using platform::Label;
 using platform::designFont;
+using platform::kLightGrey;
+using platform::kNavy;
 
 namespace {
 
-const QColor kNavy(0, 0, 128);
-const QColor kLightGrey(224, 224, 224);
 const QColor kBlue(0, 0, 192);
 const QString kSansSerif = QStringLiteral("MS Sans Serif");
 
@@ -29,10 +29,8 @@ MemoryWindow::MemoryWindow(Program& program)
     platform::setupFixedWindow(this, QStringLiteral("memo"), QStringLiteral("Zahlenmemo"), 5805, 5325, kNavy);
     setFont(designFont(kSansSerif, 8.25));
 
-    auto* exitButton = new platform::PictureBox(QStringLiteral("Bild1"), this, QRect(240, 120, 495, 495));
-    exitButton->setBackColor(kNavy);
-    exitButton->setPicture(artwork::icon("exit"));
-    exitButton->setCursor(Qt::PointingHandCursor);
+    auto* exitButton = platform::pictureButton(QStringLiteral("Bild1"), this, QRect(240, 120, 495, 495),
+                                               artwork::icon("exit"), kNavy);
     connect(exitButton, &platform::PictureBox::clicked, this, &MemoryWindow::exitClick);
 
     auto* instructions = new Label(QStringLiteral("Bezeichnung19"), this, QRect(840, 120, 4695, 495));
