@@ -7,54 +7,49 @@
 
 #include <QtTest>
 
-using platform::Label;
-using platform::Message;
-
 namespace {
 
-const QColor kBlue(0, 0, 192);
-const QColor kNavy = platform::QBColor(1);
-const QColor kWhite = platform::QBColor(15);
-const QString kAllOpen(18, u'1');
-
-// Draws that fill the fields in the given order; 1..18 puts digit d under fields 2d-1 and 2d.
-void scriptDeal(ScriptedRandom& random, bool reversed = false)
+// Every box shown, as text|title|buttons|icon|default button.
+QStringList messages(const ScriptedDialogs& dialogs)
 {
-    for (int i = 1; i <= 18; ++i)
-        random.values.push_back(((reversed ? 19 - i : i) - 0.5) / 18);
+    QStringList all;
+    for (const platform::Message& m : dialogs.shown)
+        all += QStringList({m.text, m.title, QStringList{"OK", "YesNo"}[int(m.buttons)],
+                            QStringList{"", "?", "!"}[int(m.icon)], m.defaultNo ? "No first" : ""}).join('|');
+    return all;
 }
-
-QStringList describe(const Message& m)
-{
-    return {m.text, m.title, m.buttons == platform::MsgButtons::Ok ? "OK" : "YesNo",
-            m.icon == platform::MsgIcon::Question ? "?" : m.icon == platform::MsgIcon::None ? "" : "!",
-            m.defaultNo ? "No first" : ""};
-}
-
-struct ScriptedBoard {
-    ScriptedBoard() { scriptDeal(random); }
-    ScriptedRandom random;
-    int scratch = 0;
-    MemoryBoard board{random, scratch};
-};
 
 struct ShownMemo {
-    ShownMemo() : memo(t.program.memo())
+    explicit ShownMemo(const QList<int>& clicks = {}) : memo(t.program.memo())
     {
-        scriptDeal(t.scripted);
+        // Draws for two deals: the first puts digit d under fields 2d-1 and 2d, the second fills backwards.
+        for (int i = 1; i <= 36; ++i)
+            t.scripted.values.push_back(((i <= 18 ? i : 37 - i) - 0.5) / 18);
         memo.show();
+        click(clicks);
     }
-    void click(int field) { QTest::mouseClick(label(field), Qt::LeftButton); }
     // Bezeichnung1..18 are the fields, Bezeichnung20..25 the game's state.
-    Label* label(int n) { return control<Label>(&memo, ("Bezeichnung" + QByteArray::number(n)).constData()); }
-    QString state(int n) { return label(n)->caption(); }
-    bool ended()
+    auto* label(int n) { return control<platform::Label>(&memo, ("Bezeichnung" + QByteArray::number(n)).constData()); }
+    void click(const QList<int>& fields) // 0 is the exit button
     {
-        bool faceDownNavy = true;
-        for (int k = 1; k <= 18; ++k)
-            faceDownNavy = faceDownNavy && state(k).isEmpty() && label(k)->backColor() == kNavy;
-        return faceDownNavy && state(20) == "0" && !memo.isVisible() && t.program.form1().isVisible();
+        for (int f : fields)
+            QTest::mouseClick(f ? label(f) : control<QWidget>(&memo, "Bild1"), Qt::LeftButton);
     }
+    QString state(int n) { return label(n)->caption(); }
+    // Per field: - face down in blue, . face down in navy, its digit face up, # found (white, digit kept);
+    // then the open first and second field.
+    QString game()
+    {
+        QString looks;
+        for (int k = 1; k <= 18; ++k) {
+            const QColor back = label(k)->backColor();
+            const QString caption = state(k), digit = state(21).mid(k - 1, 1);
+            looks += caption.isEmpty() ? (back == QColor(0, 0, 192) ? "-" : back == platform::QBColor(1) ? "." : "?")
+                     : caption != " " + digit ? "?" : back == platform::QBColor(15) ? "#" : digit;
+        }
+        return looks + '|' + state(23) + '|' + state(24);
+    }
+    bool ended() { return !memo.isVisible() && t.program.form1().isVisible() && game().startsWith(QString(18, '.')); }
 
     TestProgram t;
     MemoryWindow& memo;
@@ -65,20 +60,27 @@ struct ShownMemo {
 class MemoryTest : public QObject {
     Q_OBJECT
 private slots:
-    void firstClickDealsAndOpensTheField()
+    void firstClickDealsAndNinthPairEndsTheGame()
     {
         ShownMemo m;
-        m.memo.hide();
-        m.memo.show(); // coming on screen deals nothing
-        QCOMPARE(m.state(20), "0");
-        QVERIFY(m.label(20)->isHidden());
-        QCOMPARE(m.label(1)->backColor(), kBlue);
+        QCOMPARE(m.state(20), "0"); // coming on screen deals nothing
+        m.click({5});
+        QCOMPARE(QStringList({m.state(20), m.state(21), m.state(22), m.state(25)}),
+                 QStringList({"1", "112233445566778899", QString(18, '1'), "5"}));
+        QCOMPARE(m.game(), "----3-------------| 5|0");
 
-        m.click(5);
-        QCOMPARE(QStringList({m.state(20), m.state(21), m.state(22), m.state(23), m.state(24), m.state(25)}),
-                 QStringList({"1", "112233445566778899", kAllOpen, " 5", "0", "5"}));
-        QCOMPARE(QStringList({m.state(5), m.state(6)}), QStringList({" 3", ""}));
-        QCOMPARE(m.label(5)->foreColor(), QColor(Qt::white));
+        QString whileMessageOpen;
+        m.t.dialogs.whileOpen = [&](auto&) { whileMessageOpen = m.memo.isVisible() ? m.game() : "hidden"; };
+        m.click({6});
+        for (int k = 1; k <= 18; ++k) // 5 and 6 are found already
+            m.click({k});
+        QCOMPARE(messages(m.t.dialogs), QStringList{"  Das Spiel ist beendet!\r|Memory|OK||"});
+        QCOMPARE(whileMessageOpen, QString(18, '#') + "|0|0");
+        QVERIFY(m.ended());
+        platform::switchWindow(&m.t.program.form1(), &m.memo);
+        m.click({4}); // the next visit deals afresh; face down stays navy
+        QCOMPARE(QStringList({m.state(21), m.state(22)}), QStringList({"998877665544332211", QString(18, '1')}));
+        QCOMPARE(m.game(), "...8..............| 4|0");
         QVERIFY(m.t.scripted.seeds.isEmpty());
     }
 
@@ -90,108 +92,32 @@ private slots:
         for (int seed = 1; seed <= 500; ++seed) {
             random.seed(seed);
             board.DealBoard();
-            QCOMPARE(board.layout().size(), 18);
             for (char digit = '1'; digit <= '9'; ++digit)
                 QCOMPARE(board.layout().count(QChar(digit)), 2);
-            QCOMPARE(board.openMask(), kAllOpen);
             QCOMPARE(board.layout()[scratch - 1], u'9'); // the last draw placed the last digit
         }
     }
 
-    void clicksFollowTheRules_data()
-    {
-        QTest::addColumn<QList<int>>("clicks");
-        QTest::addColumn<QString>("looks"); // - face down, digit face up, # found (white, digit kept)
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("second");
-        QTest::newRow("open field clicked again") << QList{7, 7} << "------4-----------" << " 7" << "0";
-        QTest::newRow("equal digits are found") << QList{1, 2} << "##----------------" << "0" << "0";
-        QTest::newRow("after a find nothing is covered") << QList{1, 2, 3} << "##2---------------" << " 3" << "0";
-        QTest::newRow("different digits stay open") << QList{1, 3} << "1-2---------------" << " 1" << " 3";
-        QTest::newRow("found field ignored, pair stays open")
-            << QList{1, 2, 3, 5, 2} << "##2-3-------------" << " 3" << " 5";
-        QTest::newRow("pair covered, another opens") << QList{1, 3, 5} << "----3-------------" << " 5" << "0";
-        QTest::newRow("pair covered, first reopens") << QList{1, 3, 1} << "1-----------------" << " 1" << "0";
-        QTest::newRow("pair covered, second reopens") << QList{1, 3, 3} << "--2---------------" << " 3" << "0";
-    }
-
     void clicksFollowTheRules()
     {
-        QFETCH(QList<int>, clicks);
-        ScriptedBoard b;
-        for (int field : clicks)
-            QVERIFY(!b.board.click(field));
-        QString looks;
-        for (int k = 1; k <= 18; ++k) {
-            const FieldLook& look = b.board.field(k);
-            const QString faceUp = " " + QString::number((k + 1) / 2);
-            looks += look.back == kWhite ? (look.caption == faceUp ? u'#' : u'?')
-                     : look.caption.isEmpty() ? u'-'
-                     : look.caption == faceUp ? faceUp[1] : u'?';
-        }
-        QTEST(looks, "looks");
-        QTEST(b.board.firstField(), "first");
-        QTEST(b.board.secondField(), "second");
-        QCOMPARE(b.board.openMask().count(u'0'), looks.count(u'#'));
-        QCOMPARE(b.board.clickedField(), QString::number(clicks.last()));
+        QCOMPARE(ShownMemo({7, 7}).game(), "------4-----------| 7|0"); // the open field again
+        QCOMPARE(ShownMemo({1, 2, 1, 3, 5, 2}).game(), "##2-3-------------| 3| 5"); // found fields, pair or not
+        QCOMPARE(ShownMemo({1, 3, 5}).game(), "----3-------------| 5|0"); // an open pair is covered first
+        QCOMPARE(ShownMemo({1, 3, 1}).game(), "1-----------------| 1|0"); // ... also for one of its fields
+        QCOMPARE(ShownMemo({1, 3, 3}).game(), "--2---------------| 3|0"); // ... or the other
+        QCOMPARE(ShownMemo({1, 3, 0}).game(), "1-2---------------| 1| 3"); // exit, the box answered No
     }
 
-    void ninthPairEndsTheGameAndNextVisitDealsAgain()
+    void exitQuestionAndTitleBarClose()
     {
-        ShownMemo m;
-        bool whiteBoardWhileMessageOpen = false;
-        m.t.dialogs.whileOpen = [&](const Message&) {
-            whiteBoardWhileMessageOpen = m.memo.isVisible() && m.label(18)->backColor() == kWhite;
-        };
-        for (int k = 1; k <= 18; ++k)
-            m.click(k);
-        QCOMPARE(m.t.dialogs.shown.size(), 1);
-        QCOMPARE(describe(m.t.dialogs.shown.front()),
-                 QStringList({"  Das Spiel ist beendet!\r", "Memory", "OK", "", ""}));
-        QVERIFY(whiteBoardWhileMessageOpen);
+        ShownMemo m({1, 3});
+        m.t.dialogs.answers = {platform::MsgResult::Yes};
+        m.click({0});
+        QCOMPARE(messages(m.t.dialogs), QStringList{"  Dieses Spiel jetzt beenden?|Zahlenmemory|YesNo|?|No first"});
         QVERIFY(m.ended());
-
-        // The next visit deals afresh, and face down stays navy.
-        scriptDeal(m.t.scripted, true);
         platform::switchWindow(&m.t.program.form1(), &m.memo);
-        m.click(4);
-        QCOMPARE(QStringList({m.state(21), m.state(22), m.state(4)}),
-                 QStringList({"998877665544332211", kAllOpen, " 8"}));
-        QCOMPARE(m.label(4)->backColor(), kNavy);
-    }
-
-    void exitQuestion_data()
-    {
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("Yes ends the game") << true;
-        QTest::newRow("No changes nothing") << false;
-    }
-
-    void exitQuestion()
-    {
-        QFETCH(bool, yes);
-        ShownMemo m;
-        m.click(1);
-        m.click(3);
-        m.t.dialogs.answers.push_back(yes ? platform::MsgResult::Yes : platform::MsgResult::No);
-        QTest::mouseClick(control<QWidget>(&m.memo, "Bild1"), Qt::LeftButton);
-
-        QCOMPARE(m.t.dialogs.shown.size(), 1);
-        QCOMPARE(describe(m.t.dialogs.shown.front()),
-                 QStringList({"  Dieses Spiel jetzt beenden?", "Zahlenmemory", "YesNo", "?", "No first"}));
-        QCOMPARE(m.ended(), yes);
-        if (!yes) {
-            QCOMPARE(QStringList({m.state(1), m.state(3), m.state(23), m.state(24)}),
-                     QStringList({" 1", " 2", " 1", " 3"}));
-            QCOMPARE(m.label(1)->backColor(), kBlue);
-        }
-    }
-
-    void closingThroughTheTitleBarEndsTheGame()
-    {
-        ShownMemo m;
-        m.click(1);
-        QVERIFY(m.memo.close());
+        m.click({1});
+        QVERIFY(m.memo.close()); // closing through the title bar ends the game too
         QVERIFY(m.ended());
     }
 };

@@ -8,7 +8,6 @@
 #include "support/fakes.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
@@ -23,21 +22,15 @@ using namespace platform;
 class PlatformTest : public QObject {
     Q_OBJECT
 private slots:
-    void twipsBecomeLogicalPixels();
-    void paletteHasTheSixteenColours();
-    void numbersTravelThroughText();
+    void unitsColoursAndNumberTexts();
     void randomNumbersAreUniformWholeNumbers();
-    void randomizeSeedsFromTheClock();
     void linePrinterPlacesTextInColumns();
-    void messageBoxSpeaksGermanAndKeepsTimersTicking();
-    void messageBoxOkAndEscape();
-    void switchingKeepsExactlyOneWindowOnScreen();
+    void messageBoxesSpeakGermanAndLetTimersTick();
     void keyPreviewSeesKeysBeforeTheFocusedControl();
-    void picturesAreTheSameOnlyWhenShared();
-    void dieFacesShowTheirPipPatterns();
+    void artworkIsSharedAndDrawnToMeasure();
 };
 
-void PlatformTest::twipsBecomeLogicalPixels()
+void PlatformTest::unitsColoursAndNumberTexts()
 {
     QCOMPARE(px(10365), 691);
     QCOMPARE(px(6435), 429);
@@ -49,25 +42,15 @@ void PlatformTest::twipsBecomeLogicalPixels()
     QCOMPARE(designFont(QStringLiteral("Verdana"), 42).pixelSize(), 56);
     QCOMPARE(designFont(QStringLiteral("MS Sans Serif"), 8.25).pixelSize(), 11);
     QVERIFY(designFont(QStringLiteral("Courier New"), 12).families().contains(QStringLiteral("Courier New")));
-}
 
-void PlatformTest::paletteHasTheSixteenColours()
-{
-    QCOMPARE(QBColor(0), QColor(0, 0, 0));
-    QCOMPARE(QBColor(1), QColor(0, 0, 128));
-    QCOMPARE(QBColor(6), QColor(128, 128, 0));
-    QCOMPARE(QBColor(7), QColor(192, 192, 192));
-    QCOMPARE(QBColor(8), QColor(128, 128, 128));
-    QCOMPARE(QBColor(9), QColor(0, 0, 255));
-    QCOMPARE(QBColor(12), QColor(255, 0, 0));
-    QCOMPARE(QBColor(14), QColor(255, 255, 0));
-    QCOMPARE(QBColor(15), QColor(255, 255, 255));
-    QCOMPARE(QBColor(16), QColor(0, 0, 0));
-    QCOMPARE(QBColor(-1), QColor(0, 0, 0));
-}
+    const QList<QColor> expected = {{0, 0, 0},       {0, 0, 128},   {0, 128, 0},   {0, 128, 128},
+                                    {128, 0, 0},     {128, 0, 128}, {128, 128, 0}, {192, 192, 192},
+                                    {128, 128, 128}, {0, 0, 255},   {0, 255, 0},   {0, 255, 255},
+                                    {255, 0, 0},     {255, 0, 255}, {255, 255, 0}, {255, 255, 255}};
+    for (int i = 0; i < 16; ++i)
+        QCOMPARE(QBColor(i), expected[i]);
+    QCOMPARE(QBColor(16), QColor(Qt::black));
 
-void PlatformTest::numbersTravelThroughText()
-{
     QCOMPARE(plainNumber(57), QStringLiteral("57"));
     QCOMPARE(blankLedNumber(7), QStringLiteral(" 7"));
     QCOMPARE(blankLedNumber(0), QStringLiteral(" 0"));
@@ -85,39 +68,28 @@ void PlatformTest::randomNumbersAreUniformWholeNumbers()
 {
     StdRandom random;
     random.seed(1234.5);
+    const double first = random.Rnd();
     std::set<int> seen;
     for (int i = 0; i < 5000; ++i) {
         const double r = random.Rnd();
         QVERIFY(r >= 0.0 && r < 1.0);
-        const int n = random.wholeNumber(18, 1);
-        QVERIFY(n >= 1 && n <= 18);
-        seen.insert(n);
+        seen.insert(random.wholeNumber(18, 1));
     }
-    QCOMPARE(seen.size(), std::size_t(18));
-
-    StdRandom again;
-    again.seed(1234.5);
-    StdRandom other;
-    other.seed(1234.75);
+    QCOMPARE(seen, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18}));
     random.seed(1234.5);
-    const double first = random.Rnd();
-    QCOMPARE(again.Rnd(), first);
-    QVERIFY(other.Rnd() != first);
-}
+    QCOMPARE(random.Rnd(), first); // the same seed, the same numbers
+    random.seed(1234.75);
+    QVERIFY(random.Rnd() != first);
 
-void PlatformTest::randomizeSeedsFromTheClock()
-{
-    ScriptedRandom random;
+    ScriptedRandom seeded;
     FixedClock clock;
-    clock.seconds = 4321.125;
-    Randomize(random, clock);
-    QCOMPARE(random.seeds, QList<double>{4321.125});
+    Randomize(seeded, clock);
+    QCOMPARE(seeded.seeds, QList<double>{clock.seconds});
 }
 
 void PlatformTest::linePrinterPlacesTextInColumns()
 {
     RecordingPrinter printer;
-    printer.setFont(QStringLiteral("Courier New"), 12);
     printer.endLine();
     printer.tab(10);
     printer.print(QStringLiteral("12 + 3 ="));
@@ -126,98 +98,57 @@ void PlatformTest::linePrinterPlacesTextInColumns()
     printer.endLine();
     printer.tab(3);
     printer.print(QStringLiteral("abc"));
-    printer.tab(2); // already past: one blank apart
+    printer.tab(2); // already past the column: one blank apart
     printer.print(QStringLiteral("d"));
     QVERIFY(printer.endDoc());
-    QCOMPARE(printer.documents.size(), 1);
-    const QStringList page = printer.documents.first();
-    QCOMPARE(page.size(), 3);
-    QCOMPARE(page[0], QString());
-    QCOMPARE(page[1].indexOf(QStringLiteral("12")), 9);
-    QCOMPARE(page[1].indexOf(QStringLiteral("40")), 33);
-    QCOMPARE(page[2], QStringLiteral("  abc d"));
-    QCOMPARE(printer.fontFamily(), QStringLiteral("Courier New"));
-    QVERIFY(printer.lines() == QStringList{QString()}); // a fresh page after the job
+    const QStringList page = {QString(), QString(9, u' ') + "12 + 3 =" + QString(16, u' ') + "40 - 5 =", "  abc d"};
+    QCOMPARE(printer.documents, QList<QStringList>{page});
+    QCOMPARE(printer.lines(), QStringList{QString()}); // the next job starts on a fresh page
 }
 
-// The real box: German buttons, No preselected, line breaks, and timers that tick meanwhile.
-void PlatformTest::messageBoxSpeaksGermanAndKeepsTimersTicking()
+// Shows a real box and, while it is open, notes how it looks (text|title|icon|buttons|default),
+// waits until `ticks` has moved on by three, then presses the named button or Esc.
+static QString showAndPress(const Message& message, const QString& press, MsgResult& answer, const int& ticks)
 {
-    QtDialogs dialogs;
-    int ticks = 0;
-    QTimer ticker;
-    ticker.setInterval(10);
-    connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
-    ticker.start();
-
-    QStringList buttons;
-    QString text;
-    QString title;
-    QString preselected;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString seen;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box);
-        text = box->text();
-        title = box->windowTitle();
-        icon = box->icon();
+        QStringList buttons;
         for (QAbstractButton* button : box->buttons())
             buttons.append(button->text());
-        preselected = box->defaultButton() ? box->defaultButton()->text() : QString();
-        QTRY_VERIFY_WITH_TIMEOUT(ticks >= 3, 2000);
+        buttons.sort();
+        seen = QStringList{box->text(), box->windowTitle(), QString::number(box->icon()), buttons.join(u','),
+                           box->defaultButton() ? box->defaultButton()->text() : QString()}.join(u'|');
+        const int start = ticks;
+        if (!QTest::qWaitFor([&] { return ticks >= start + 3; }, 2000))
+            seen += QStringLiteral("|timers stood still");
         for (QAbstractButton* button : box->buttons())
-            if (button->text() == QLatin1String("Ja"))
-                button->click();
-    });
-    const MsgResult answer = dialogs.show(nullptr, Message{QStringLiteral("Willst du?\r\r"), QStringLiteral("Frage"),
-                                                           MsgButtons::YesNo, MsgIcon::Question, true});
-    QCOMPARE(answer, MsgResult::Yes);
-    buttons.sort();
-    QCOMPARE(buttons, (QStringList{QStringLiteral("Ja"), QStringLiteral("Nein")}));
-    QCOMPARE(preselected, QStringLiteral("Nein"));
-    QCOMPARE(text, QStringLiteral("Willst du?\n\n"));
-    QCOMPARE(title, QStringLiteral("Frage"));
-    QCOMPARE(icon, QMessageBox::Question);
-    QVERIFY(ticks >= 3);
-}
-
-void PlatformTest::messageBoxOkAndEscape()
-{
-    QtDialogs dialogs;
-    QStringList buttons;
-    QMessageBox::Icon icon = QMessageBox::Question;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        icon = box->icon();
-        for (QAbstractButton* button : box->buttons())
-            buttons.append(button->text());
+            if (button->text() == press)
+                return button->click();
         QTest::keyClick(box, Qt::Key_Escape);
     });
-    QCOMPARE(dialogs.show(nullptr, Message{QStringLiteral("Fertig"), QStringLiteral("Info")}), MsgResult::Ok);
-    QCOMPARE(buttons, QStringList{QStringLiteral("OK")});
-    QCOMPARE(icon, QMessageBox::NoIcon);
-
-    // Escape on a question answers No.
-    QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
-    QCOMPARE(dialogs.show(nullptr, Message{QStringLiteral("Ende?"), QStringLiteral("Frage"), MsgButtons::YesNo,
-                                           MsgIcon::Critical}),
-             MsgResult::No);
+    answer = QtDialogs().show(nullptr, message);
+    return seen;
 }
 
-void PlatformTest::switchingKeepsExactlyOneWindowOnScreen()
+// The real box: German buttons, No preselected where asked, line breaks, and timers that tick meanwhile.
+void PlatformTest::messageBoxesSpeakGermanAndLetTimersTick()
 {
-    QWidget main;
-    QWidget reward;
-    main.show();
-    switchWindow(&main, &reward);
-    QVERIFY(reward.isVisible());
-    QVERIFY(!main.isVisible());
-    switchWindow(&reward, &main);
-    QVERIFY(main.isVisible());
-    QVERIFY(!reward.isVisible());
-    switchWindow(&main, &main);
-    QVERIFY(main.isVisible());
+    int ticks = 0;
+    QTimer ticker;
+    ticker.setInterval(5);
+    connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+    ticker.start();
+    MsgResult answer = MsgResult::Ok;
+    QCOMPARE(showAndPress({"Willst du?\r\r", "Frage", MsgButtons::YesNo, MsgIcon::Question, true}, "Ja", answer, ticks),
+             "Willst du?\n\n|Frage|4|Ja,Nein|Nein");
+    QCOMPARE(answer, MsgResult::Yes);
+    QCOMPARE(showAndPress({"Fertig\r", "Info"}, "Esc", answer, ticks), "Fertig\n|Info|0|OK|OK");
+    QCOMPARE(answer, MsgResult::Ok);
+    QCOMPARE(showAndPress({"Ende?", "Frage", MsgButtons::YesNo, MsgIcon::Critical}, "Esc", answer, ticks),
+             "Ende?|Frage|3|Ja,Nein|Ja");
+    QCOMPARE(answer, MsgResult::No);
 }
 
 void PlatformTest::keyPreviewSeesKeysBeforeTheFocusedControl()
@@ -239,34 +170,22 @@ void PlatformTest::keyPreviewSeesKeysBeforeTheFocusedControl()
     QCOMPARE(seen.last(), int(Qt::Key_Left));
 }
 
-void PlatformTest::picturesAreTheSameOnlyWhenShared()
+void PlatformTest::artworkIsSharedAndDrawnToMeasure()
 {
     const Picture plus = artwork::icon("plus");
     const Picture copy = plus;
     QVERIFY(copy == plus);
     QVERIFY(!(artwork::icon("plus") == plus)); // drawn alike, but another picture
-    QVERIFY(Picture().isNull());
-    QVERIFY(!(Picture() == plus));
-    QCOMPARE(plus.naturalSize(), QSizeF(32, 32));
-}
+    QVERIFY(Picture().isNull() && !(Picture() == plus));
 
-void PlatformTest::dieFacesShowTheirPipPatterns()
-{
-    auto pips = [](int face) {
+    const QStringList patterns = {"....o....", "o.......o", "o...o...o", "o.o...o.o", "o.o.o.o.o",
+                                  "o.oo.oo.o", "o.ooooo.o", "oooo.oooo", "ooooooooo"};
+    for (int face = 1; face <= 9; ++face) {
         QString grid;
         for (int place = 0; place < 9; ++place)
             grid += artwork::hasPip(face, place) ? u'o' : u'.';
-        return grid;
-    };
-    QCOMPARE(pips(1), QStringLiteral("....o...."));
-    QCOMPARE(pips(2), QStringLiteral("o.......o"));
-    QCOMPARE(pips(3), QStringLiteral("o...o...o"));
-    QCOMPARE(pips(4), QStringLiteral("o.o...o.o"));
-    QCOMPARE(pips(5), QStringLiteral("o.o.o.o.o"));
-    QCOMPARE(pips(6), QStringLiteral("o.oo.oo.o"));
-    QCOMPARE(pips(7), QStringLiteral("o.ooooo.o"));
-    QCOMPARE(pips(8), QStringLiteral("oooo.oooo"));
-    QCOMPARE(pips(9), QStringLiteral("ooooooooo"));
+        QCOMPARE(grid, patterns[face - 1]);
+    }
 
     // At 70 px a side a unit is 10 px: pips centred at 15, 35 and 55; corners show the background.
     QImage image(70, 70, QImage::Format_RGB32);

@@ -1,9 +1,7 @@
-// Looks at the program's windows on an X display as a user's window manager would:
-//   x11probe find TITLE SECONDS   waits for a mapped top-level window of that title,
-//                                 prints "ID WIDTH HEIGHT"
+// Looks at the program's windows on an X display (no window manager) as a user would:
+//   x11probe find TITLE SECONDS   waits for a mapped top-level window of that title, prints "ID WIDTH HEIGHT"
 //   x11probe close ID             asks the window to close (WM_DELETE_WINDOW), as its close box does
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
 
 #include <chrono>
 #include <cstdio>
@@ -14,48 +12,19 @@
 
 namespace {
 
-std::string windowTitle(Display* display, Window window)
+Window findMapped(Display* display, const std::string& title, XWindowAttributes& attributes)
 {
-    Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
-    Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    std::string title;
-    if (XGetWindowProperty(display, window, netName, 0, 1024, False, utf8, &type, &format, &count, &after, &data) ==
-            Success &&
-        data) {
-        title.assign(reinterpret_cast<char*>(data), count);
-        XFree(data);
-        return title;
-    }
-    char* name = nullptr;
-    if (XFetchName(display, window, &name) && name) {
-        title = name;
-        XFree(name);
-    }
-    return title;
-}
-
-// Depth-first over the tree, so it works with and without a window manager's frames.
-Window findMapped(Display* display, Window parent, const std::string& title)
-{
-    Window root = 0;
-    Window up = 0;
-    Window* children = nullptr;
+    Window root = 0, parent = 0, *children = nullptr, found = 0;
     unsigned int count = 0;
-    if (!XQueryTree(display, parent, &root, &up, &children, &count))
-        return 0;
-    Window found = 0;
+    XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
     for (unsigned int i = 0; i < count && !found; ++i) {
-        XWindowAttributes attributes;
+        char* name = nullptr;
         if (XGetWindowAttributes(display, children[i], &attributes) && attributes.map_state == IsViewable &&
-            windowTitle(display, children[i]) == title)
-            found = children[i];
-        else
-            found = findMapped(display, children[i], title);
+            XFetchName(display, children[i], &name) && name) {
+            if (title == name)
+                found = children[i];
+            XFree(name);
+        }
     }
     if (children)
         XFree(children);
@@ -65,10 +34,9 @@ Window findMapped(Display* display, Window parent, const std::string& title)
 int find(Display* display, const std::string& title, double seconds)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    XWindowAttributes attributes;
     while (std::chrono::steady_clock::now() < deadline) {
-        if (Window window = findMapped(display, DefaultRootWindow(display), title)) {
-            XWindowAttributes attributes;
-            XGetWindowAttributes(display, window, &attributes);
+        if (Window window = findMapped(display, title, attributes)) {
             std::printf("%lu %d %d\n", window, attributes.width, attributes.height);
             return 0;
         }
@@ -97,10 +65,8 @@ int close(Display* display, Window window)
 int main(int argc, char* argv[])
 {
     Display* display = XOpenDisplay(nullptr);
-    if (!display) {
-        std::fprintf(stderr, "cannot open the X display\n");
-        return 2;
-    }
+    if (!display)
+        return std::fprintf(stderr, "cannot open the X display\n"), 2;
     int result = 2;
     if (argc == 4 && std::strcmp(argv[1], "find") == 0)
         result = find(display, argv[2], std::atof(argv[3]));
