@@ -179,6 +179,21 @@ private slots:
         fang.window.close();
         QVERIFY(fang.t.program.form1().isVisible() && !fang.clockOn());
     }
+
+    // The window system activates the window again when a box over it closes; that is no new
+    // game, as when the program shows the window: the running game stays.
+    void activationAfterABoxLeavesTheGameRunning()
+    {
+        ShownFang fang;
+        fang.click("Bild5");
+        fang.keys({Qt::Key_Left});
+        fang.window.Zeit1_Timer();
+        fang.click("Bild2");
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(&fang.window, &activate);
+        QCOMPARE(std::tuple(fang.window.game().phase(), fang.caption("Bezeichnung6"), fang.vars.catcherCol),
+                 std::tuple(CatchPhase::Running, QStringLiteral("1"), 8));
+    }
 };
 
 QTEST_MAIN(TestCatch)
