@@ -5,19 +5,44 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <functional>
+#include <utility>
+
 namespace platform {
 
 namespace {
 
 QRect pixelRect(QRect twips) { return twipsRect(twips.x(), twips.y(), twips.width(), twips.height()); }
 
-// Clicks count as the design's Click: released over the control that was pressed.
-bool isClickRelease(QWidget* widget, QMouseEvent* event, bool& pressed)
-{
-    const bool wasPressed = pressed;
-    pressed = false;
-    return wasPressed && event->button() == Qt::LeftButton && widget->rect().contains(event->position().toPoint());
-}
+// A press and release of the left button over the same control is the design's Click.
+// The control takes both events, so they never reach the window behind it.
+class ClickFilter : public QObject {
+public:
+    ClickFilter(QWidget* widget, std::function<void()> onClick) : QObject(widget), onClick_(std::move(onClick))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease)
+            return false;
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool left = mouse->button() == Qt::LeftButton;
+        if (event->type() == QEvent::MouseButtonPress) {
+            pressed_ = left;
+        } else if (std::exchange(pressed_, false) && left &&
+                   static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint())) {
+            onClick_();
+        }
+        return true;
+    }
+
+private:
+    std::function<void()> onClick_;
+    bool pressed_ = false;
+};
 
 } // namespace
 
@@ -28,6 +53,7 @@ Label::Label(const QString& name, QWidget* parent, QRect twipsGeometry) : QLabel
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    new ClickFilter(this, [this] { emit clicked(); });
 }
 
 void Label::setCaption(const QString& caption)
@@ -65,23 +91,12 @@ void Label::setSingleBorder()
     setLineWidth(1);
 }
 
-void Label::mousePressEvent(QMouseEvent* event)
-{
-    pressed_ = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void Label::mouseReleaseEvent(QMouseEvent* event)
-{
-    event->accept();
-    if (isClickRelease(this, event, pressed_))
-        emit clicked();
-}
 
 PictureBox::PictureBox(const QString& name, QWidget* parent, QRect twipsGeometry) : QWidget(parent)
 {
     setObjectName(name);
     setGeometry(pixelRect(twipsGeometry));
+    new ClickFilter(this, [this] { emit clicked(); });
 }
 
 void PictureBox::setPicture(const Picture& picture)
@@ -138,18 +153,6 @@ void PictureBox::paintEvent(QPaintEvent*)
     }
 }
 
-void PictureBox::mousePressEvent(QMouseEvent* event)
-{
-    pressed_ = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void PictureBox::mouseReleaseEvent(QMouseEvent* event)
-{
-    event->accept();
-    if (isClickRelease(this, event, pressed_))
-        emit clicked();
-}
 
 PictureBox* pictureButton(const QString& name, QWidget* parent, QRect twipsGeometry, const Picture& icon,
                           const QColor& back)

@@ -28,13 +28,8 @@ public:
 signals:
     void clicked();
 
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
 private:
     QString caption_;
-    bool pressed_ = false;
 };
 
 // A box that shows a picture on its back colour, and can have text printed on it.
@@ -63,14 +58,11 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     Picture picture_;
     QColor back_;
     bool border_ = false;
-    bool pressed_ = false;
     QList<PrintedText> printed_;
 };
 
