@@ -27,11 +27,12 @@ namespace {
 const QColor kRed(255, 0, 0);
 const QString kSansSerif = QStringLiteral("MS Sans Serif");
 
-// The top row's captions stand on the white frames, so they are white-backed too.
+// The top row's captions stand on the white frames and let them show through: the seconds
+// and their unit overlap by a pixel, and an opaque unit would cut off the last digit.
 Label* topLabel(const char* name, QWidget* parent, QRect geometry, const QString& caption, Qt::Alignment align)
 {
     auto* label = new Label(QString::fromLatin1(name), parent, geometry);
-    label->setBackColor(Qt::white);
+    label->setTransparentBack();
     label->setAlignment(align | Qt::AlignTop);
     label->setCaption(caption);
     return label;
