@@ -15,10 +15,7 @@ constexpr int lineX(int sliderValue) { return 90 * sliderValue + 600; }
 
 } // namespace
 
-QString rewardNote()
-{
-    return QStringLiteral("Immer nach 30 Aufgaben und nach\rjedem Sieg gibt es eine Belohnung!\r");
-}
+QString rewardNote() { return QStringLiteral("Immer nach 30 Aufgaben und nach\rjedem Sieg gibt es eine Belohnung!\r"); }
 
 Contest::Contest(Modul1& vars) : vars_(vars) {}
 

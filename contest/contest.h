@@ -39,7 +39,7 @@ struct ContestView {
     QString leftScore = QStringLiteral("0");
     QString rightScore = QStringLiteral("0");
     std::array<bool, kDice> dieShown{true, true, true};
-    std::array<int, kDice> dieFace{};  // 0: the box is empty
+    std::array<int, kDice> dieFace{}; // 0: the box is empty
     std::array<QColor, kDice> dieBack{QColor(Qt::white), QColor(Qt::white), QColor(Qt::white)};
     Sign sign = Sign::Plus;
     QColor signBack = QColor(224, 224, 224);

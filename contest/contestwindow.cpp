@@ -13,12 +13,12 @@
 #include <QScrollBar>
 #include <QShowEvent>
 
-using platform::Label;
-using platform::PictureBox;
-using platform::Shape;
 using platform::designFont;
 using platform::kFrameGrey;
 using platform::kNavy;
+using platform::Label;
+using platform::PictureBox;
+using platform::Shape;
 using platform::twipsRect;
 
 namespace {
@@ -81,8 +81,10 @@ void ContestWindow::buildPlayingArea()
     // Shapes and lines first: what is built later stacks above them.
     auto* taskFrame = new Shape(QStringLiteral("Figur3"), this, QRect(120, 360, 10095, 1455));
     taskFrame->setBorder(kFrameGrey, 2);
-    const QList<std::pair<QPoint, QPoint>> frame = {
-        {{120, 1800}, {120, 5280}}, {{10200, 5280}, {120, 5280}}, {{10200, 1800}, {10200, 5280}}, {{120, 4800}, {10200, 4800}}};
+    const QList<std::pair<QPoint, QPoint>> frame = {{{120, 1800}, {120, 5280}},
+                                                    {{10200, 5280}, {120, 5280}},
+                                                    {{10200, 1800}, {10200, 5280}},
+                                                    {{120, 4800}, {10200, 4800}}};
     for (int i = 0; i < frame.size(); ++i)
         new platform::Line(QStringLiteral("Linie%1").arg(i + 2), this, frame[i].first, frame[i].second, kFrameGrey, 2);
     auto* sliderStrip = new Shape(QStringLiteral("Figur6"), this, QRect(120, 4800, 10095, 495));
@@ -104,7 +106,8 @@ void ContestWindow::buildPlayingArea()
     // The score labels are as wide as the gaps between them.
     leftScore_ = greenLabel("Bezeichnung10", this, {4320, 1920, 495, 615}, QStringLiteral("0"), 24);
     leftScore_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    greenLabel("Bezeichnung15", this, {4920, 1920, 375, 615}, QStringLiteral(":"), 24)->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    greenLabel("Bezeichnung15", this, {4920, 1920, 375, 615}, QStringLiteral(":"), 24)
+        ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     rightScore_ = greenLabel("Bezeichnung11", this, {5400, 1920, 615, 615}, QStringLiteral("0"), 24);
 
     // The ends stand left and right of the number line, clear of the scale.
@@ -160,8 +163,8 @@ void ContestWindow::buildTaskRow()
         frame->setBorder(Qt::black, 2);
         frame->setFill(Qt::white);
         dieFrames_[die] = frame;
-        auto* box = new PictureBox(QString::fromLatin1(boxNames[die]), this,
-                                   QRect(frameLefts[die] + 120, 600, 975, 975));
+        auto* box =
+            new PictureBox(QString::fromLatin1(boxNames[die]), this, QRect(frameLefts[die] + 120, 600, 975, 975));
         box->setCursor(Qt::PointingHandCursor);
         connect(box, &PictureBox::clicked, this, &ContestWindow::dieClicked);
         dieBoxes_[die] = box;
@@ -233,8 +236,9 @@ void ContestWindow::render()
         dieBoxes_[die]->setVisible(view.dieShown[die]);
         dieBoxes_[die]->setBackColor(view.dieBack[die]);
         const int face = view.dieFace[die];
-        dieBoxes_[die]->setPicture(face >= 1 && face <= 9 ? faceTemplates_[static_cast<std::size_t>(face - 1)]->picture()
-                                                          : platform::Picture());
+        dieBoxes_[die]->setPicture(face >= 1 && face <= 9
+                                       ? faceTemplates_[static_cast<std::size_t>(face - 1)]->picture()
+                                       : platform::Picture());
     }
     leftName_->setCaption(view.leftName);
     rightName_->setCaption(view.rightName);

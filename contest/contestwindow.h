@@ -50,9 +50,9 @@ private:
     Program& program_;
     Contest contest_;
 
-    platform::Label* firstNumber_ = nullptr;   // Bezeichnung7
-    platform::Label* answer_ = nullptr;        // Bezeichnung8
-    platform::PictureBox* signBox_ = nullptr;  // Bild14
+    platform::Label* firstNumber_ = nullptr;  // Bezeichnung7
+    platform::Label* answer_ = nullptr;       // Bezeichnung8
+    platform::PictureBox* signBox_ = nullptr; // Bild14
     std::array<platform::PictureBox*, kDice> dieBoxes_{};
     std::array<platform::Shape*, kDice> dieFrames_{};
     platform::Label* leftName_ = nullptr;
@@ -61,14 +61,14 @@ private:
     platform::Label* rightScore_ = nullptr;
     platform::Label* rangeLow_ = nullptr;
     platform::Label* rangeHigh_ = nullptr;
-    platform::PictureBox* arrow_ = nullptr;     // Bild3
-    platform::Label* arrowNumber_ = nullptr;    // Bezeichnung3
-    QScrollBar* slider_ = nullptr;              // HBildlauf1
-    platform::Label* status_ = nullptr;         // Bezeichnung6
-    QListWidget* rangeList_ = nullptr;          // Liste1
-    QListWidget* diceList_ = nullptr;           // Liste2
+    platform::PictureBox* arrow_ = nullptr;  // Bild3
+    platform::Label* arrowNumber_ = nullptr; // Bezeichnung3
+    QScrollBar* slider_ = nullptr;           // HBildlauf1
+    platform::Label* status_ = nullptr;      // Bezeichnung6
+    QListWidget* rangeList_ = nullptr;       // Liste1
+    QListWidget* diceList_ = nullptr;        // Liste2
     std::array<platform::PictureBox*, 9> faceTemplates_{};
     platform::PictureBox* plusTemplate_ = nullptr;
     platform::PictureBox* minusTemplate_ = nullptr;
-    QTimer rollTimer_;                          // Zeit1
+    QTimer rollTimer_; // Zeit1
 };

@@ -91,7 +91,6 @@ void Label::setSingleBorder()
     setLineWidth(1);
 }
 
-
 PictureBox::PictureBox(const QString& name, QWidget* parent, QRect twipsGeometry) : QWidget(parent)
 {
     setObjectName(name);
@@ -152,7 +151,6 @@ void PictureBox::paintEvent(QPaintEvent*)
         painter.drawLine(width() - 1, 0, width() - 1, height() - 1);
     }
 }
-
 
 PictureBox* pictureButton(const QString& name, QWidget* parent, QRect twipsGeometry, const Picture& icon,
                           const QColor& back)

@@ -11,7 +11,7 @@ enum class MsgIcon { None, Question, Critical };
 enum class MsgResult { Ok, Yes, No };
 
 struct Message {
-    QString text;   // may hold carriage returns, shown as line breaks
+    QString text; // may hold carriage returns, shown as line breaks
     QString title;
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;

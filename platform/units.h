@@ -18,10 +18,7 @@ constexpr int px(int twips)
 
 constexpr int twips(int pixels) { return pixels * kTwipsPerPixel; }
 
-inline QRect twipsRect(int left, int top, int width, int height)
-{
-    return {px(left), px(top), px(width), px(height)};
-}
+inline QRect twipsRect(int left, int top, int width, int height) { return {px(left), px(top), px(width), px(height)}; }
 
 inline QPoint twipsPoint(int x, int y) { return {px(x), px(y)}; }
 

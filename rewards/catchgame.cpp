@@ -6,8 +6,9 @@
 
 QStringList startTextLines()
 {
-    return {QString(), QString(), QString(), QStringLiteral("          Zum Starten hier klicken . . ."), QString(),
-            QStringLiteral("          (Anleitung über Hilfe-Knopf)")};
+    return {QString(), QString(),
+            QString(), QStringLiteral("          Zum Starten hier klicken . . ."),
+            QString(), QStringLiteral("          (Anleitung über Hilfe-Knopf)")};
 }
 
 CatchGame::CatchGame(Modul1& vars, platform::Random& random) : vars_(vars), random_(random) {}

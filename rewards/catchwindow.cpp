@@ -15,12 +15,12 @@
 #include <QShowEvent>
 #include <QTimer>
 
-using platform::Label;
-using platform::PictureBox;
-using platform::Shape;
 using platform::designFont;
 using platform::kFrameGrey;
 using platform::kNavy;
+using platform::Label;
+using platform::PictureBox;
+using platform::Shape;
 
 namespace {
 
@@ -58,8 +58,7 @@ PictureBox* iconButton(const char* name, QWidget* parent, int left, const char* 
 
 } // namespace
 
-CatchWindow::CatchWindow(Program& program)
-    : program_(program), game_(program.vars, program.services.random)
+CatchWindow::CatchWindow(Program& program) : program_(program), game_(program.vars, program.services.random)
 {
     platform::setupFixedWindow(this, QStringLiteral("fang"), QStringLiteral("Zahlenfange"), 7350, 6015, kNavy);
     setFont(designFont(kSansSerif, 8.25));
@@ -80,9 +79,9 @@ CatchWindow::CatchWindow(Program& program)
 void CatchWindow::buildTopRow()
 {
     // Frames first: what is built later stacks above them.
-    for (auto [name, geometry] : {std::pair{"Figur3", QRect(720, 120, 1215, 495)},
-                                  std::pair{"Figur1", QRect(1920, 120, 4215, 495)},
-                                  std::pair{"Figur2", QRect(6120, 120, 495, 495)}}) {
+    for (auto [name, geometry] :
+         {std::pair{"Figur3", QRect(720, 120, 1215, 495)}, std::pair{"Figur1", QRect(1920, 120, 4215, 495)},
+          std::pair{"Figur2", QRect(6120, 120, 495, 495)}}) {
         auto* frame = new Shape(QString::fromLatin1(name), this, geometry);
         frame->setBorder(kFrameGrey, 2);
         frame->setFill(Qt::white);

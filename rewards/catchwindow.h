@@ -53,14 +53,14 @@ private:
     Program& program_;
     CatchGame game_;
 
-    platform::Label* seconds_ = nullptr;      // Bezeichnung6
-    QScrollBar* slider_ = nullptr;            // HBildlauf1
-    platform::Label* period_ = nullptr;       // Bezeichnung9
-    platform::PictureBox* field_ = nullptr;   // Bild5
-    platform::Label* catcher_ = nullptr;      // Bezeichnung8
-    platform::Label* caught_ = nullptr;       // Bezeichnung4
-    platform::Label* next_ = nullptr;         // Bezeichnung3
-    platform::Label* rest_ = nullptr;         // Bezeichnung5
-    QTimer* clock_ = nullptr;                 // Zeit1
+    platform::Label* seconds_ = nullptr;    // Bezeichnung6
+    QScrollBar* slider_ = nullptr;          // HBildlauf1
+    platform::Label* period_ = nullptr;     // Bezeichnung9
+    platform::PictureBox* field_ = nullptr; // Bild5
+    platform::Label* catcher_ = nullptr;    // Bezeichnung8
+    platform::Label* caught_ = nullptr;     // Bezeichnung4
+    platform::Label* next_ = nullptr;       // Bezeichnung3
+    platform::Label* rest_ = nullptr;       // Bezeichnung5
+    QTimer* clock_ = nullptr;               // Zeit1
     platform::KeyPreview* keys_ = nullptr;
 };

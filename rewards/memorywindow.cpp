@@ -10,10 +10,10 @@
 
 #include <QCloseEvent>
 
-using platform::Label;
 using platform::designFont;
 using platform::kLightGrey;
 using platform::kNavy;
+using platform::Label;
 
 namespace {
 
@@ -29,8 +29,8 @@ MemoryWindow::MemoryWindow(Program& program)
     platform::setupFixedWindow(this, QStringLiteral("memo"), QStringLiteral("Zahlenmemo"), 5805, 5325, kNavy);
     setFont(designFont(kSansSerif, 8.25));
 
-    auto* exitButton = platform::pictureButton(QStringLiteral("Bild1"), this, QRect(240, 120, 495, 495),
-                                               artwork::icon("exit"), kNavy);
+    auto* exitButton =
+        platform::pictureButton(QStringLiteral("Bild1"), this, QRect(240, 120, 495, 495), artwork::icon("exit"), kNavy);
     connect(exitButton, &platform::PictureBox::clicked, this, &MemoryWindow::exitClick);
 
     auto* instructions = new Label(QStringLiteral("Bezeichnung19"), this, QRect(840, 120, 4695, 495));
@@ -85,7 +85,7 @@ void MemoryWindow::render()
         field->setCaption(board_.field(k).caption);
         field->setBackColor(board_.field(k).back);
     }
-    const std::array<QString, 6> state = {board_.dealtFlag(), board_.layout(),      board_.openMask(),
+    const std::array<QString, 6> state = {board_.dealtFlag(),  board_.layout(),      board_.openMask(),
                                           board_.firstField(), board_.secondField(), board_.clickedField()};
     for (std::size_t i = 0; i < state.size(); ++i)
         stateLabels_[i]->setCaption(state[i]);

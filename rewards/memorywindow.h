@@ -37,5 +37,5 @@ private:
     Program& program_;
     MemoryBoard board_;
     std::array<platform::Label*, MemoryBoard::kFields> fields_{}; // Bezeichnung1..18
-    std::array<platform::Label*, 6> stateLabels_{};                // Bezeichnung20..25
+    std::array<platform::Label*, 6> stateLabels_{};               // Bezeichnung20..25
 };

@@ -12,7 +12,8 @@ using namespace platform;
 
 // The rules alone, started on scripted draws, or on a seeded generator when a seed is given.
 struct Game {
-    explicit Game(std::initializer_list<QPoint> cells = {}, int seed = 0) : game(vars, seed ? (Random&)real : scripted)
+    explicit Game(std::initializer_list<QPoint> cells = {}, int seed = 0)
+        : game(vars, seed ? static_cast<Random&>(real) : static_cast<Random&>(scripted))
     {
         for (QPoint c : cells) // the draws that Int(Rnd * n) turns into these cells, column first
             scripted.values.insert(scripted.values.end(), {(c.x() + 0.5) / kDigitCols, (c.y() + 0.5) / kFieldRows});
@@ -37,7 +38,11 @@ struct ShownFang {
     const auto& printed() { return control<PictureBox>(&window, "Bild5")->printedText(); }
     bool clockOn() { return control<QTimer>(&window, "Zeit1")->isActive(); }
     void click(const char* name) { QTest::mouseClick(control<QWidget>(&window, name), Qt::LeftButton); }
-    void keys(std::initializer_list<Qt::Key> keys) { for (Qt::Key key : keys) QTest::keyClick(&window, key); }
+    void keys(std::initializer_list<Qt::Key> keys)
+    {
+        for (Qt::Key key : keys)
+            QTest::keyClick(&window, key);
+    }
     void walkToNextDigit()
     {
         while (vars.catcherCol != vars.digitCol[1])
@@ -56,8 +61,10 @@ private slots:
     void movesStopAtTheFieldBorders()
     {
         Game g;
-        for (auto [col, row, move] : {std::tuple{0, 4, &CatchGame::MoveLeft}, {5, 0, &CatchGame::MoveUp},
-                                      {17, 4, &CatchGame::MoveRight}, {5, 10, &CatchGame::MoveDown}}) {
+        for (auto [col, row, move] : {std::tuple{0, 4, &CatchGame::MoveLeft},
+                                      {5, 0, &CatchGame::MoveUp},
+                                      {17, 4, &CatchGame::MoveRight},
+                                      {5, 10, &CatchGame::MoveDown}}) {
             g.vars.catcherCol = col;
             g.vars.catcherRow = row;
             (g.game.*move)();
@@ -147,7 +154,10 @@ private slots:
         ShownFang fang;
         fang.click("Bild5");
         fang.walkToNextDigit();
-        fang.t.dialogs.whileOpen = [&](const Message&) { if (fang.clockOn()) fang.window.Zeit1_Timer(); };
+        fang.t.dialogs.whileOpen = [&](const Message&) {
+            if (fang.clockOn())
+                fang.window.Zeit1_Timer();
+        };
         fang.click("Bild2");
         fang.click("Bild1");
         QCOMPARE(messageOf(fang.t.dialogs.shown.value(1)),

@@ -49,11 +49,17 @@ void ContestStartTest::startsInTheStartState()
     Fixture f;
     QCOMPARE(f.window.objectName(), QStringLiteral("Form1"));
     QCOMPARE(f.window.windowTitle(), QStringLiteral("Pelko-Morvelt (Runde 1)"));
-    const std::map<const char*, QString> captions = {
-        {"Bezeichnung3", "50"},     {"Bezeichnung12", "0"},      {"Bezeichnung13", "100"},
-        {"Bezeichnung7", ""},       {"Bezeichnung8", ""},        {"Bezeichnung1", "Freund"},
-        {"Bezeichnung2", "Computer"}, {"Bezeichnung10", "0"},    {"Bezeichnung15", ":"},
-        {"Bezeichnung11", "0"},     {"Bezeichnung6", "Klicke zum Start auf einen Würfel."}};
+    const std::map<const char*, QString> captions = {{"Bezeichnung3", "50"},
+                                                     {"Bezeichnung12", "0"},
+                                                     {"Bezeichnung13", "100"},
+                                                     {"Bezeichnung7", ""},
+                                                     {"Bezeichnung8", ""},
+                                                     {"Bezeichnung1", "Freund"},
+                                                     {"Bezeichnung2", "Computer"},
+                                                     {"Bezeichnung10", "0"},
+                                                     {"Bezeichnung15", ":"},
+                                                     {"Bezeichnung11", "0"},
+                                                     {"Bezeichnung6", "Klicke zum Start auf einen Würfel."}};
     for (const auto& [name, caption] : captions)
         QCOMPARE(f.caption(name), caption);
 
@@ -86,33 +92,43 @@ void ContestStartTest::controlsStandWhereTheDesignPutsThem()
     QCOMPARE(f.window.minimumSize(), f.window.maximumSize());
 
     const std::map<QString, QRect> places = {
-        {"Bezeichnung7", {120, 480, 2415, 1095}}, {"Bild14", {2640, 840, 495, 495}},    {"Bild18", {3360, 600, 975, 975}},
-        {"Bild13", {4680, 600, 975, 975}},        {"Bild19", {6000, 600, 975, 975}},    {"Figur4", {3240, 480, 1215, 1215}},
-        {"Figur1", {4560, 480, 1215, 1215}},      {"Figur5", {5880, 480, 1215, 1215}},  {"Bild17", {7200, 840, 495, 495}},
-        {"Bezeichnung8", {7800, 480, 2415, 1095}}, {"Bild15", {10680, 3720, 495, 495}}, {"Bild16", {11280, 3720, 495, 495}},
-        {"Bild4", {10680, 360, 975, 975}},        {"Bild6", {12840, 360, 975, 975}},    {"Bild8", {11760, 1440, 975, 975}},
-        {"Bild12", {12840, 2520, 975, 975}},      {"Bezeichnung1", {840, 2040, 3255, 495}}, {"Bild1", {240, 2040, 495, 495}},
-        {"Bezeichnung2", {6240, 2040, 3255, 495}}, {"Bild2", {9600, 2040, 495, 495}},   {"Bild3", {4860, 3360, 495, 495}},
-        {"Bezeichnung3", {4600, 3960, 975, 495}}, {"HBildlauf1", {240, 4920, 9855, 255}}, {"Figur2", {0, 5640, 10455, 855}},
-        {"Bezeichnung6", {4320, 5760, 5895, 495}}, {"Bild20", {120, 5760, 495, 495}},   {"Bild21", {720, 5760, 495, 495}},
-        {"Bild22", {1320, 5760, 495, 495}},       {"Bild23", {1920, 5760, 495, 495}},   {"Bild24", {2520, 5760, 495, 495}},
-        {"Bild26", {3120, 5760, 495, 495}},       {"Bild25", {3720, 5760, 495, 495}},   {"Liste2", {1320, 4920, 1575, 840}},
-        {"Liste1", {1920, 3000, 1815, 2730}},     {"Figur3", {120, 360, 10095, 1455}},  {"Figur6", {120, 4800, 10095, 495}}};
+        {"Bezeichnung7", {120, 480, 2415, 1095}},  {"Bild14", {2640, 840, 495, 495}},
+        {"Bild18", {3360, 600, 975, 975}},         {"Bild13", {4680, 600, 975, 975}},
+        {"Bild19", {6000, 600, 975, 975}},         {"Figur4", {3240, 480, 1215, 1215}},
+        {"Figur1", {4560, 480, 1215, 1215}},       {"Figur5", {5880, 480, 1215, 1215}},
+        {"Bild17", {7200, 840, 495, 495}},         {"Bezeichnung8", {7800, 480, 2415, 1095}},
+        {"Bild15", {10680, 3720, 495, 495}},       {"Bild16", {11280, 3720, 495, 495}},
+        {"Bild4", {10680, 360, 975, 975}},         {"Bild6", {12840, 360, 975, 975}},
+        {"Bild8", {11760, 1440, 975, 975}},        {"Bild12", {12840, 2520, 975, 975}},
+        {"Bezeichnung1", {840, 2040, 3255, 495}},  {"Bild1", {240, 2040, 495, 495}},
+        {"Bezeichnung2", {6240, 2040, 3255, 495}}, {"Bild2", {9600, 2040, 495, 495}},
+        {"Bild3", {4860, 3360, 495, 495}},         {"Bezeichnung3", {4600, 3960, 975, 495}},
+        {"HBildlauf1", {240, 4920, 9855, 255}},    {"Figur2", {0, 5640, 10455, 855}},
+        {"Bezeichnung6", {4320, 5760, 5895, 495}}, {"Bild20", {120, 5760, 495, 495}},
+        {"Bild21", {720, 5760, 495, 495}},         {"Bild22", {1320, 5760, 495, 495}},
+        {"Bild23", {1920, 5760, 495, 495}},        {"Bild24", {2520, 5760, 495, 495}},
+        {"Bild26", {3120, 5760, 495, 495}},        {"Bild25", {3720, 5760, 495, 495}},
+        {"Liste2", {1320, 4920, 1575, 840}},       {"Liste1", {1920, 3000, 1815, 2730}},
+        {"Figur3", {120, 360, 10095, 1455}},       {"Figur6", {120, 4800, 10095, 495}}};
     for (const auto& [name, twips] : places) {
         const QRect actual = f.window.findChild<QWidget*>(name)->geometry();
-        QCOMPARE(std::pair(name, actual), std::pair(name, twipsRect(twips.x(), twips.y(), twips.width(), twips.height())));
+        QCOMPARE(std::pair(name, actual),
+                 std::pair(name, twipsRect(twips.x(), twips.y(), twips.width(), twips.height())));
     }
     // The score and range-end labels are placed by their corners only.
-    const std::map<const char*, QPoint> corners = {{"Bezeichnung10", {4320, 1920}}, {"Bezeichnung15", {4920, 1920}},
-                                                   {"Bezeichnung11", {5400, 1920}}, {"Bezeichnung12", {150, 3120}},
+    const std::map<const char*, QPoint> corners = {{"Bezeichnung10", {4320, 1920}},
+                                                   {"Bezeichnung15", {4920, 1920}},
+                                                   {"Bezeichnung11", {5400, 1920}},
+                                                   {"Bezeichnung12", {150, 3120}},
                                                    {"Bezeichnung13", {9700, 3120}}};
     for (const auto& [name, corner] : corners)
         QCOMPARE(control<QWidget>(&f.window, name)->pos(), platform::twipsPoint(corner.x(), corner.y()));
 
-    const std::map<const char*, std::pair<QPoint, QPoint>> lines = {
-        {"Linie1", {{600, 3240}, {9600, 3240}}},  {"Linie2", {{120, 1800}, {120, 5280}}},
-        {"Linie3", {{10200, 5280}, {120, 5280}}}, {"Linie4", {{10200, 1800}, {10200, 5280}}},
-        {"Linie5", {{120, 4800}, {10200, 4800}}}};
+    const std::map<const char*, std::pair<QPoint, QPoint>> lines = {{"Linie1", {{600, 3240}, {9600, 3240}}},
+                                                                    {"Linie2", {{120, 1800}, {120, 5280}}},
+                                                                    {"Linie3", {{10200, 5280}, {120, 5280}}},
+                                                                    {"Linie4", {{10200, 1800}, {10200, 5280}}},
+                                                                    {"Linie5", {{120, 4800}, {10200, 4800}}}};
     for (const auto& [name, ends] : lines) {
         auto* line = control<platform::Line>(&f.window, name);
         QCOMPARE(line->twipsFrom(), ends.first);
@@ -191,14 +207,16 @@ void ContestStartTest::resetGameFollowsTheRange()
     QCOMPARE(f.window.slider()->value(), 50);
     QCOMPARE(control<QWidget>(&f.window, "Bezeichnung3")->x(), px(4600));
     // The turn is not the start state's business.
-    QCOMPARE(std::tuple(f.vars.taskResult, f.vars.gameStarted, f.vars.taskCount, f.vars.turn), std::tuple(350, 0, 0, 2));
+    QCOMPARE(std::tuple(f.vars.taskResult, f.vars.gameStarted, f.vars.taskCount, f.vars.turn),
+             std::tuple(350, 0, 0, 2));
 }
 
 void ContestStartTest::showDiceShowsAsManyDiceAsInPlay()
 {
     Fixture f;
     // Die and frame in the middle, on the right, on the left.
-    const QList<std::pair<const char*, const char*>> dice = {{"Bild13", "Figur1"}, {"Bild19", "Figur5"}, {"Bild18", "Figur4"}};
+    const QList<std::pair<const char*, const char*>> dice = {
+        {"Bild13", "Figur1"}, {"Bild19", "Figur5"}, {"Bild18", "Figur4"}};
     for (int count : {3, 2, 1}) {
         f.vars.diceCount = count;
         f.window.contest().showDice();

@@ -15,7 +15,8 @@ QStringList messages(const ScriptedDialogs& dialogs)
     QStringList all;
     for (const platform::Message& m : dialogs.shown)
         all += QStringList({m.text, m.title, QStringList{"OK", "YesNo"}[int(m.buttons)],
-                            QStringList{"", "?", "!"}[int(m.icon)], m.defaultNo ? "No first" : ""}).join('|');
+                            QStringList{"", "?", "!"}[int(m.icon)], m.defaultNo ? "No first" : ""})
+                   .join('|');
     return all;
 }
 
@@ -44,8 +45,12 @@ struct ShownMemo {
         for (int k = 1; k <= 18; ++k) {
             const QColor back = label(k)->backColor();
             const QString caption = state(k), digit = state(21).mid(k - 1, 1);
-            looks += caption.isEmpty() ? (back == QColor(0, 0, 192) ? "-" : back == platform::QBColor(1) ? "." : "?")
-                     : caption != " " + digit ? "?" : back == platform::QBColor(15) ? "#" : digit;
+            looks += caption.isEmpty()               ? (back == QColor(0, 0, 192)      ? "-"
+                                                        : back == platform::QBColor(1) ? "."
+                                                                                       : "?")
+                     : caption != " " + digit        ? "?"
+                     : back == platform::QBColor(15) ? "#"
+                                                     : digit;
         }
         return looks + '|' + state(23) + '|' + state(24);
     }
@@ -100,12 +105,12 @@ private slots:
 
     void clicksFollowTheRules()
     {
-        QCOMPARE(ShownMemo({7, 7}).game(), "------4-----------| 7|0"); // the open field again
+        QCOMPARE(ShownMemo({7, 7}).game(), "------4-----------| 7|0");              // the open field again
         QCOMPARE(ShownMemo({1, 2, 1, 3, 5, 2}).game(), "##2-3-------------| 3| 5"); // found fields, pair or not
-        QCOMPARE(ShownMemo({1, 3, 5}).game(), "----3-------------| 5|0"); // an open pair is covered first
-        QCOMPARE(ShownMemo({1, 3, 1}).game(), "1-----------------| 1|0"); // ... also for one of its fields
-        QCOMPARE(ShownMemo({1, 3, 3}).game(), "--2---------------| 3|0"); // ... or the other
-        QCOMPARE(ShownMemo({1, 3, 0}).game(), "1-2---------------| 1| 3"); // exit, the box answered No
+        QCOMPARE(ShownMemo({1, 3, 5}).game(), "----3-------------| 5|0");           // an open pair is covered first
+        QCOMPARE(ShownMemo({1, 3, 1}).game(), "1-----------------| 1|0");           // ... also for one of its fields
+        QCOMPARE(ShownMemo({1, 3, 3}).game(), "--2---------------| 3|0");           // ... or the other
+        QCOMPARE(ShownMemo({1, 3, 0}).game(), "1-2---------------| 1| 3");          // exit, the box answered No
     }
 
     void exitQuestionAndTitleBarClose()

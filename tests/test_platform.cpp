@@ -119,7 +119,8 @@ static QString showAndPress(const Message& message, const QString& press, MsgRes
             buttons.append(button->text());
         buttons.sort();
         seen = QStringList{box->text(), box->windowTitle(), QString::number(box->icon()), buttons.join(u','),
-                           box->defaultButton() ? box->defaultButton()->text() : QString()}.join(u'|');
+                           box->defaultButton() ? box->defaultButton()->text() : QString()}
+                   .join(u'|');
         const int start = ticks;
         if (!QTest::qWaitFor([&] { return ticks >= start + 3; }, 2000))
             seen += QStringLiteral("|timers stood still");

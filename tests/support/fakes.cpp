@@ -34,5 +34,4 @@ bool RecordingPrinter::endDoc()
 TestProgram::TestProgram(platform::Random* randomOverride)
     : program(platform::Services{dialogs, randomOverride ? *randomOverride : scripted, clock, printer, clipboard,
                                  [this] { ++endCalls; }})
-{
-}
+{}
