@@ -26,8 +26,7 @@ bool hasPip(int face, int place)
         0b111101111, // 8: all but the centre
         0b111111111, // 9
     };
-    if (face < 1 || face > 9 || place < 0 || place > 8)
-        return false;
+    if (face < 1 || face > 9 || place < 0 || place > 8) return false;
     return (kPatterns[static_cast<std::size_t>(face)] >> (8 - place)) & 1u;
 }
 
@@ -42,8 +41,7 @@ void paintDieFace(QPainter& painter, const QRectF& box, int face)
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
     for (int place = 0; place < 9; ++place) {
-        if (!hasPip(face, place))
-            continue;
+        if (!hasPip(face, place)) continue;
         const double left = square.left() + (1 + 2 * (place % 3)) * unit;
         const double top = square.top() + (1 + 2 * (place / 3)) * unit;
         painter.drawEllipse(QRectF(left, top, unit, unit));

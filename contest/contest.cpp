@@ -60,8 +60,7 @@ void Contest::fillRangeList()
 void Contest::showDice()
 {
     // Die 1 is always shown; the second joins on the right, the third on the left.
-    for (int die = 0; die < kDice; ++die)
-        view_.dieShown[die] = vars_.diceCount >= die + 1;
+    for (int die = 0; die < kDice; ++die) view_.dieShown[die] = vars_.diceCount >= die + 1;
 }
 
 void Contest::hideLists()
@@ -91,8 +90,7 @@ void Contest::resetGame()
 void Contest::startDieClick()
 {
     sliderChange(static_cast<int>(numericValue(view_.arrowNumber)) - vars_.rangeBase);
-    if (vars_.gameStarted != 0)
-        return; // a running game is never restarted by a die
+    if (vars_.gameStarted != 0) return; // a running game is never restarted by a die
     vars_.gameStarted = 1;
     vars_.turn = 1;
     vars_.rollFrame = 0;
@@ -102,8 +100,7 @@ void Contest::startDieClick()
 void Contest::sliderChange(int value)
 {
     view_.sliderValue = value;
-    if (vars_.gameStarted == 0)
-        return; // before a game the arrow stays where it is
+    if (vars_.gameStarted == 0) return; // before a game the arrow stays where it is
     placeArrow(value);
 }
 

@@ -114,8 +114,7 @@ void ContestWindow::buildPlayingArea()
     rangeLow_ = new Label(QStringLiteral("Bezeichnung12"), this, QRect(150, 3120, 435, 255));
     rangeLow_->setAlignment(Qt::AlignRight | Qt::AlignTop);
     rangeHigh_ = new Label(QStringLiteral("Bezeichnung13"), this, QRect(9700, 3120, 600, 255));
-    for (Label* end : {rangeLow_, rangeHigh_})
-        end->setFont(designFont(kSansSerif, 9.75));
+    for (Label* end : {rangeLow_, rangeHigh_}) end->setFont(designFont(kSansSerif, 9.75));
 
     arrow_ = new PictureBox(QStringLiteral("Bild3"), this, QRect(4920, 3360, 495, 495));
     arrow_->setPicture(artwork::icon("arrow"));
@@ -289,8 +288,7 @@ void ContestWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // Coming on screen is the activation; focus returning from a message box is not.
-    if (!event->spontaneous())
-        Form_Activate();
+    if (!event->spontaneous()) Form_Activate();
 }
 
 void ContestWindow::closeEvent(QCloseEvent* event)

@@ -12,8 +12,7 @@ QColor QBColor(int index)
         qRgb(128, 128, 128), qRgb(0, 0, 255),   qRgb(0, 255, 0),   qRgb(0, 255, 255),
         qRgb(255, 0, 0),     qRgb(255, 0, 255), qRgb(255, 255, 0), qRgb(255, 255, 255),
     };
-    if (index < 0 || index >= static_cast<int>(kPalette.size()))
-        return QColor(Qt::black);
+    if (index < 0 || index >= static_cast<int>(kPalette.size())) return QColor(Qt::black);
     return QColor(kPalette[static_cast<std::size_t>(index)]);
 }
 

@@ -26,8 +26,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease)
-            return false;
+        if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease) return false;
         auto* mouse = static_cast<QMouseEvent*>(event);
         const bool left = mouse->button() == Qt::LeftButton;
         if (event->type() == QEvent::MouseButtonPress) {
@@ -131,8 +130,7 @@ void PictureBox::printAt(QPoint twipsPos, const QString& text)
 void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (back_.isValid())
-        painter.fillRect(rect(), back_);
+    if (back_.isValid()) painter.fillRect(rect(), back_);
     const int inset = border_ ? 2 : 0;
     picture_.paint(painter, QRectF(rect().adjusted(inset, inset, -inset, -inset)));
     if (!printed_.isEmpty()) {

@@ -13,12 +13,10 @@ double numericValue(const QString& text)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();
-    while (i < n && (text[i] == u' ' || text[i] == u'\t'))
-        ++i;
+    while (i < n && (text[i] == u' ' || text[i] == u'\t')) ++i;
     double sign = 1.0;
     if (i < n && (text[i] == u'-' || text[i] == u'+')) {
-        if (text[i] == u'-')
-            sign = -1.0;
+        if (text[i] == u'-') sign = -1.0;
         ++i;
     }
     double value = 0.0;

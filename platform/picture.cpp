@@ -21,8 +21,7 @@ Picture Picture::fromSvg(const QString& resourcePath, QSizeF naturalSize)
 
 void Picture::paint(QPainter& painter, const QRectF& box) const
 {
-    if (!art_)
-        return;
+    if (!art_) return;
     const QSizeF size = art_->naturalSize.isEmpty() ? box.size() : art_->naturalSize;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

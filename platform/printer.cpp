@@ -31,8 +31,7 @@ void LinePrinter::endLine() { lines_.append(QString()); }
 QStringList LinePrinter::takeLines()
 {
     QStringList done = lines_;
-    if (done.last().isEmpty())
-        done.removeLast();
+    if (done.last().isEmpty()) done.removeLast();
     lines_ = QStringList{QString()};
     return done;
 }
@@ -41,13 +40,11 @@ bool SystemPrinter::endDoc()
 {
     const QStringList text = takeLines();
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return false;
+    if (info.isNull()) return false;
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Pelko-Morvelt"));
     QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
+    if (!painter.begin(&printer)) return false;
     QFont font(fontFamily());
     font.setPointSizeF(fontPoints());
     font.setStyleHint(QFont::TypeWriter);

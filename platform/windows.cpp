@@ -23,8 +23,7 @@ void setupFixedWindow(QWidget* window, const QString& name, const QString& title
 void centreOnScreen(QWidget* window)
 {
     const QScreen* screen = window->screen();
-    if (!screen)
-        return;
+    if (!screen) return;
     const QRect area = screen->availableGeometry();
     const QSize size = window->frameGeometry().size().expandedTo(window->size());
     window->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
@@ -32,20 +31,17 @@ void centreOnScreen(QWidget* window)
 
 void switchWindow(QWidget* from, QWidget* to)
 {
-    if (from == to)
-        return;
+    if (from == to) return;
     to->show();
     to->raise();
     to->activateWindow();
-    if (from)
-        from->hide();
+    if (from) from->hide();
 }
 
 KeyPreview::KeyPreview(QWidget* window, Handler handler) : QObject(window), handler_(std::move(handler))
 {
     window->installEventFilter(this);
-    for (QWidget* child : window->findChildren<QWidget*>())
-        child->installEventFilter(this);
+    for (QWidget* child : window->findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
 void KeyPreview::watch(QWidget* child) { child->installEventFilter(this); }
@@ -54,8 +50,7 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (handler_(key->key()))
-            return true;
+        if (handler_(key->key())) return true;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -29,8 +29,7 @@ void CatchGame::activate()
 
 void CatchGame::start()
 {
-    if (phase_ != CatchPhase::Waiting && phase_ != CatchPhase::Running)
-        return;
+    if (phase_ != CatchPhase::Waiting && phase_ != CatchPhase::Running) return;
     phase_ = CatchPhase::Running;
     ClearField();
     PlaceDigits();
@@ -39,8 +38,7 @@ void CatchGame::start()
 
 void CatchGame::tick(int period)
 {
-    if (phase_ != CatchPhase::Running)
-        return;
+    if (phase_ != CatchPhase::Running) return;
     ++seconds_;
     if (period > 0 && seconds_ % period == 0) {
         ClearField();
@@ -58,8 +56,7 @@ void CatchGame::MoveRight() { move(1, 0); }
 
 void CatchGame::move(int dCol, int dRow)
 {
-    if (phase_ != CatchPhase::Running)
-        return;
+    if (phase_ != CatchPhase::Running) return;
     vars_.catcherCol = std::clamp(vars_.catcherCol + dCol, 0, kLastCatcherCol);
     vars_.catcherRow = std::clamp(vars_.catcherRow + dRow, 0, kFieldRows - 1);
     UpdateCatcher();
@@ -75,11 +72,9 @@ bool CatchGame::cellTaken(int i) const
 {
     const int col = vars_.digitCol[i];
     const int row = vars_.digitRow[i];
-    if (col == vars_.catcherCol && row == vars_.catcherRow)
-        return true;
+    if (col == vars_.catcherCol && row == vars_.catcherRow) return true;
     for (int j = 1; j < i; ++j) {
-        if (col == vars_.digitCol[j] && row == vars_.digitRow[j])
-            return true;
+        if (col == vars_.digitCol[j] && row == vars_.digitRow[j]) return true;
     }
     return false;
 }
@@ -98,8 +93,7 @@ void CatchGame::PlaceDigits()
 
 void CatchGame::RedrawDigits()
 {
-    for (int i = 1; i <= vars_.catchSequence.size(); ++i)
-        print(i);
+    for (int i = 1; i <= vars_.catchSequence.size(); ++i) print(i);
 }
 
 void CatchGame::print(int i)
@@ -124,6 +118,5 @@ void CatchGame::UpdateCatcher()
         RedrawDigits();
     }
     next_ = vars_.catchSequence.left(1);
-    if (vars_.catchSequence.isEmpty())
-        phase_ = CatchPhase::Won;
+    if (vars_.catchSequence.isEmpty()) phase_ = CatchPhase::Won;
 }

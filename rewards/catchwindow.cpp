@@ -157,8 +157,7 @@ void CatchWindow::printField()
         const int lineTwips = platform::twips(field_->fontMetrics().lineSpacing());
         const QStringList lines = startTextLines();
         for (int line = 0; line < lines.size(); ++line) {
-            if (!lines[line].isEmpty())
-                field_->printAt(QPoint(0, line * lineTwips), lines[line]);
+            if (!lines[line].isEmpty()) field_->printAt(QPoint(0, line * lineTwips), lines[line]);
         }
     }
     for (const PrintedDigit& digit : game_.field())
@@ -178,15 +177,13 @@ void CatchWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // Coming on screen is the activation; focus returning from our own message boxes is not.
-    if (!event->spontaneous())
-        Form_Activate();
+    if (!event->spontaneous()) Form_Activate();
 }
 
 void CatchWindow::closeEvent(QCloseEvent* event)
 {
     // Leaving through the title bar must not strand the player without a window.
-    if (isVisible())
-        EndGame();
+    if (isVisible()) EndGame();
     event->accept();
 }
 
@@ -219,8 +216,7 @@ void CatchWindow::step(const std::function<void()>& action)
     action();
     render();
     // The result is told once, when the last digit is caught, not at every event while it is open.
-    if (!wonBefore && game_.phase() == CatchPhase::Won)
-        ShowResult();
+    if (!wonBefore && game_.phase() == CatchPhase::Won) ShowResult();
 }
 
 void CatchWindow::HBildlauf1_Change(int value)
@@ -235,8 +231,7 @@ void CatchWindow::Bild1_Click()
         this, {QStringLiteral("Dieses Spiel jetzt beenden?\r"), QStringLiteral("Zahlenfange"),
                platform::MsgButtons::YesNo, platform::MsgIcon::Critical});
     // On No the game goes on; the clock has kept running while the question was open.
-    if (answer == platform::MsgResult::Yes)
-        EndGame();
+    if (answer == platform::MsgResult::Yes) EndGame();
 }
 
 void CatchWindow::Bild2_Click()

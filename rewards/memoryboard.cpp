@@ -23,8 +23,7 @@ int MemoryBoard::value(const QString& caption) { return static_cast<int>(platfor
 
 bool MemoryBoard::click(int field)
 {
-    if (field < 1 || field > kFields)
-        return false;
+    if (field < 1 || field > kFields) return false;
     clicked_ = platform::plainNumber(field);
     return TurnField();
 }
@@ -39,10 +38,8 @@ bool MemoryBoard::TurnField()
         second_ = QStringLiteral("0");
     }
     const int c = value(clicked_);
-    if (mask_[c - 1] == u'0')
-        return false; // a found field: even an open unmatched pair stays open
-    if (value(first_) > 0 && value(second_) > 0)
-        CoverPair();
+    if (mask_[c - 1] == u'0') return false; // a found field: even an open unmatched pair stays open
+    if (value(first_) > 0 && value(second_) > 0) CoverPair();
 
     const int a = value(first_);
     fields_[index(c)].caption = QStringLiteral(" ") + layout_[c - 1];
@@ -95,7 +92,6 @@ void MemoryBoard::DealBoard()
 
 void MemoryBoard::EndGame()
 {
-    for (FieldLook& look : fields_)
-        look = FieldLook{QString(), platform::QBColor(1)};
+    for (FieldLook& look : fields_) look = FieldLook{QString(), platform::QBColor(1)};
     dealt_ = QStringLiteral("0");
 }

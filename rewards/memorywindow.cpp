@@ -87,24 +87,21 @@ void MemoryWindow::render()
     }
     const std::array<QString, 6> state = {board_.dealtFlag(),  board_.layout(),      board_.openMask(),
                                           board_.firstField(), board_.secondField(), board_.clickedField()};
-    for (std::size_t i = 0; i < state.size(); ++i)
-        stateLabels_[i]->setCaption(state[i]);
+    for (std::size_t i = 0; i < state.size(); ++i) stateLabels_[i]->setCaption(state[i]);
 }
 
 void MemoryWindow::fieldClick(int field)
 {
     const bool allFound = board_.click(field);
     render();
-    if (allFound)
-        ShowResult();
+    if (allFound) ShowResult();
 }
 
 void MemoryWindow::exitClick()
 {
     const platform::Message question{QStringLiteral("  Dieses Spiel jetzt beenden?"), QStringLiteral("Zahlenmemory"),
                                      platform::MsgButtons::YesNo, platform::MsgIcon::Question, true};
-    if (program_.services.dialogs.show(this, question) == platform::MsgResult::Yes)
-        EndGame();
+    if (program_.services.dialogs.show(this, question) == platform::MsgResult::Yes) EndGame();
 }
 
 void MemoryWindow::ShowResult()
@@ -125,7 +122,6 @@ void MemoryWindow::EndGame()
 void MemoryWindow::closeEvent(QCloseEvent* event)
 {
     // Leaving through the title bar is leaving the game: the main window comes back.
-    if (isVisible())
-        EndGame();
+    if (isVisible()) EndGame();
     event->accept();
 }

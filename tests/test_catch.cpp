@@ -38,10 +38,11 @@ struct ShownFang {
     const auto& printed() { return control<PictureBox>(&window, "Bild5")->printedText(); }
     bool clockOn() { return control<QTimer>(&window, "Zeit1")->isActive(); }
     void click(const char* name) { QTest::mouseClick(control<QWidget>(&window, name), Qt::LeftButton); }
+    // Keys go where a player's keys go: to the focused control, which the window previews.
     void keys(std::initializer_list<Qt::Key> keys)
     {
         for (Qt::Key key : keys)
-            QTest::keyClick(&window, key);
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, key);
     }
     void walkToNextDigit()
     {
@@ -92,8 +93,7 @@ private slots:
             Game g({}, seed);
             // Wander to every border and catch what comes underfoot; the digits jump every second.
             for (int second = 1; second <= 60; ++second) {
-                for (int i = 0; i < 3; ++i)
-                    (g.game.*moves[std::size_t(g.real.Rnd() * 4)])();
+                for (int i = 0; i < 3; ++i) (g.game.*moves[std::size_t(g.real.Rnd() * 4)])();
                 g.game.tick(1);
                 QList<QPoint> taken{{g.vars.catcherCol, g.vars.catcherRow}};
                 for (int i = 1; i <= g.vars.catchSequence.size(); ++i) {
@@ -115,10 +115,8 @@ private slots:
             for (int second = 1; second <= lastSecond; ++second) {
                 const auto before = std::pair(fang.vars.digitCol, fang.vars.digitRow);
                 fang.window.Zeit1_Timer();
-                if (before != std::pair(fang.vars.digitCol, fang.vars.digitRow))
-                    at.append(second);
-                if (second == changeAt)
-                    fang.slider()->setValue(newPeriod);
+                if (before != std::pair(fang.vars.digitCol, fang.vars.digitRow)) at.append(second);
+                if (second == changeAt) fang.slider()->setValue(newPeriod);
             }
             return std::pair(at, fang.caption("Bezeichnung9"));
         };
@@ -132,15 +130,13 @@ private slots:
     {
         ShownFang fang;
         fang.click("Bild5");
-        for (int i = 0; i < 7; ++i)
-            fang.window.Zeit1_Timer();
+        for (int i = 0; i < 7; ++i) fang.window.Zeit1_Timer();
         std::pair<bool, bool> clockAndCatcherDuringResult;
         fang.t.dialogs.whileOpen = [&](const Message&) {
             clockAndCatcherDuringResult = {fang.clockOn(), fang.catcher()->isVisibleTo(&fang.window)};
             fang.window.Zeit1_Timer();
         };
-        for (int digit = 0; digit <= 9; ++digit)
-            fang.walkToNextDigit();
+        for (int digit = 0; digit <= 9; ++digit) fang.walkToNextDigit();
         QCOMPARE(messageOf(fang.t.dialogs.shown.value(0)),
                  std::tuple(QStringLiteral("Du hast es in 7 Sekunden geschafft.\r"), QStringLiteral("Wendolix"),
                             MsgButtons::Ok, MsgIcon::None));
@@ -155,8 +151,7 @@ private slots:
         fang.click("Bild5");
         fang.walkToNextDigit();
         fang.t.dialogs.whileOpen = [&](const Message&) {
-            if (fang.clockOn())
-                fang.window.Zeit1_Timer();
+            if (fang.clockOn()) fang.window.Zeit1_Timer();
         };
         fang.click("Bild2");
         fang.click("Bild1");

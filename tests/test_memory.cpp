@@ -24,8 +24,7 @@ struct ShownMemo {
     explicit ShownMemo(const QList<int>& clicks = {}) : memo(t.program.memo())
     {
         // Draws for two deals: the first puts digit d under fields 2d-1 and 2d, the second fills backwards.
-        for (int i = 1; i <= 36; ++i)
-            t.scripted.values.push_back(((i <= 18 ? i : 37 - i) - 0.5) / 18);
+        for (int i = 1; i <= 36; ++i) t.scripted.values.push_back(((i <= 18 ? i : 37 - i) - 0.5) / 18);
         memo.show();
         click(clicks);
     }
@@ -33,8 +32,7 @@ struct ShownMemo {
     auto* label(int n) { return control<platform::Label>(&memo, ("Bezeichnung" + QByteArray::number(n)).constData()); }
     void click(const QList<int>& fields) // 0 is the exit button
     {
-        for (int f : fields)
-            QTest::mouseClick(f ? label(f) : control<QWidget>(&memo, "Bild1"), Qt::LeftButton);
+        for (int f : fields) QTest::mouseClick(f ? label(f) : control<QWidget>(&memo, "Bild1"), Qt::LeftButton);
     }
     QString state(int n) { return label(n)->caption(); }
     // Per field: - face down in blue, . face down in navy, its digit face up, # found (white, digit kept);
@@ -97,8 +95,7 @@ private slots:
         for (int seed = 1; seed <= 500; ++seed) {
             random.seed(seed);
             board.DealBoard();
-            for (char digit = '1'; digit <= '9'; ++digit)
-                QCOMPARE(board.layout().count(QChar(digit)), 2);
+            for (char digit = '1'; digit <= '9'; ++digit) QCOMPARE(board.layout().count(QChar(digit)), 2);
             QCOMPARE(board.layout()[scratch - 1], u'9'); // the last draw placed the last digit
         }
     }

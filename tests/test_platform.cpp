@@ -8,7 +8,6 @@
 #include "support/fakes.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -26,7 +25,6 @@ private slots:
     void randomNumbersAreUniformWholeNumbers();
     void linePrinterPlacesTextInColumns();
     void messageBoxesSpeakGermanAndLetTimersTick();
-    void keyPreviewSeesKeysBeforeTheFocusedControl();
     void artworkIsSharedAndDrawnToMeasure();
 };
 
@@ -47,8 +45,7 @@ void PlatformTest::unitsColoursAndNumberTexts()
                                     {128, 0, 0},     {128, 0, 128}, {128, 128, 0}, {192, 192, 192},
                                     {128, 128, 128}, {0, 0, 255},   {0, 255, 0},   {0, 255, 255},
                                     {255, 0, 0},     {255, 0, 255}, {255, 255, 0}, {255, 255, 255}};
-    for (int i = 0; i < 16; ++i)
-        QCOMPARE(QBColor(i), expected[i]);
+    for (int i = 0; i < 16; ++i) QCOMPARE(QBColor(i), expected[i]);
     QCOMPARE(QBColor(16), QColor(Qt::black));
 
     QCOMPARE(plainNumber(57), QStringLiteral("57"));
@@ -115,18 +112,15 @@ static QString showAndPress(const Message& message, const QString& press, MsgRes
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box);
         QStringList buttons;
-        for (QAbstractButton* button : box->buttons())
-            buttons.append(button->text());
+        for (QAbstractButton* button : box->buttons()) buttons.append(button->text());
         buttons.sort();
         seen = QStringList{box->text(), box->windowTitle(), QString::number(box->icon()), buttons.join(u','),
                            box->defaultButton() ? box->defaultButton()->text() : QString()}
                    .join(u'|');
         const int start = ticks;
-        if (!QTest::qWaitFor([&] { return ticks >= start + 3; }, 2000))
-            seen += QStringLiteral("|timers stood still");
+        if (!QTest::qWaitFor([&] { return ticks >= start + 3; }, 2000)) seen += QStringLiteral("|timers stood still");
         for (QAbstractButton* button : box->buttons())
-            if (button->text() == press)
-                return button->click();
+            if (button->text() == press) return button->click();
         QTest::keyClick(box, Qt::Key_Escape);
     });
     answer = QtDialogs().show(nullptr, message);
@@ -152,25 +146,6 @@ void PlatformTest::messageBoxesSpeakGermanAndLetTimersTick()
     QCOMPARE(answer, MsgResult::No);
 }
 
-void PlatformTest::keyPreviewSeesKeysBeforeTheFocusedControl()
-{
-    QWidget window;
-    auto* edit = new QLineEdit(&window);
-    QList<int> seen;
-    new KeyPreview(&window, [&seen](int key) {
-        seen.append(key);
-        return key == Qt::Key_Left;
-    });
-    window.show();
-    edit->setFocus();
-    QTest::keyClick(edit, Qt::Key_A);
-    QTest::keyClick(edit, Qt::Key_Left);
-    QCOMPARE(edit->text(), QStringLiteral("a"));
-    QCOMPARE(edit->cursorPosition(), 1); // the window took Left
-    QVERIFY(seen.contains(Qt::Key_A));
-    QCOMPARE(seen.last(), int(Qt::Key_Left));
-}
-
 void PlatformTest::artworkIsSharedAndDrawnToMeasure()
 {
     const Picture plus = artwork::icon("plus");
@@ -183,8 +158,7 @@ void PlatformTest::artworkIsSharedAndDrawnToMeasure()
                                   "o.oo.oo.o", "o.ooooo.o", "oooo.oooo", "ooooooooo"};
     for (int face = 1; face <= 9; ++face) {
         QString grid;
-        for (int place = 0; place < 9; ++place)
-            grid += artwork::hasPip(face, place) ? u'o' : u'.';
+        for (int place = 0; place < 9; ++place) grid += artwork::hasPip(face, place) ? u'o' : u'.';
         QCOMPARE(grid, patterns[face - 1]);
     }
 

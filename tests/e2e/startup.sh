@@ -14,7 +14,13 @@ QT_QPA_PLATFORM=xcb "$binary" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 
-read -r window width height < <("$probe" find "Pelko-Morvelt (Runde 1)" 20)
+found=""
+for _ in $(seq 1 200); do
+    found=$("$probe" find "Pelko-Morvelt (Runde 1)") && break
+    sleep 0.1
+done
+[ -n "$found" ] || { echo "FAIL: no window titled \"Pelko-Morvelt (Runde 1)\" within 20 s" >&2; exit 1; }
+read -r window width height <<<"$found"
 echo "main window $window: ${width}x${height}"
 if [ "$width" != 691 ] || [ "$height" != 429 ]; then
     echo "FAIL: expected a client area of 691x429" >&2

@@ -1,14 +1,12 @@
 // Looks at the program's windows on an X display (no window manager) as a user would:
-//   x11probe find TITLE SECONDS   waits for a mapped top-level window of that title, prints "ID WIDTH HEIGHT"
+//   x11probe find TITLE           prints "ID WIDTH HEIGHT" of the mapped top-level window of that title
 //   x11probe close ID             asks the window to close (WM_DELETE_WINDOW), as its close box does
 #include <X11/Xlib.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <thread>
 
 namespace {
 
@@ -21,29 +19,20 @@ Window findMapped(Display* display, const std::string& title, XWindowAttributes&
         char* name = nullptr;
         if (XGetWindowAttributes(display, children[i], &attributes) && attributes.map_state == IsViewable &&
             XFetchName(display, children[i], &name) && name) {
-            if (title == name)
-                found = children[i];
+            if (title == name) found = children[i];
             XFree(name);
         }
     }
-    if (children)
-        XFree(children);
+    if (children) XFree(children);
     return found;
 }
 
-int find(Display* display, const std::string& title, double seconds)
+int find(Display* display, const std::string& title)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     XWindowAttributes attributes;
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (Window window = findMapped(display, title, attributes)) {
-            std::printf("%lu %d %d\n", window, attributes.width, attributes.height);
-            return 0;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    std::fprintf(stderr, "no window titled \"%s\" within %.0f s\n", title.c_str(), seconds);
-    return 1;
+    const Window window = findMapped(display, title, attributes);
+    if (window) std::printf("%lu %d %d\n", window, attributes.width, attributes.height);
+    return window ? 0 : 1;
 }
 
 int close(Display* display, Window window)
@@ -65,15 +54,14 @@ int close(Display* display, Window window)
 int main(int argc, char* argv[])
 {
     Display* display = XOpenDisplay(nullptr);
-    if (!display)
-        return std::fprintf(stderr, "cannot open the X display\n"), 2;
+    if (!display) return std::fprintf(stderr, "cannot open the X display\n"), 2;
     int result = 2;
-    if (argc == 4 && std::strcmp(argv[1], "find") == 0)
-        result = find(display, argv[2], std::atof(argv[3]));
+    if (argc == 3 && std::strcmp(argv[1], "find") == 0)
+        result = find(display, argv[2]);
     else if (argc == 3 && std::strcmp(argv[1], "close") == 0)
         result = close(display, std::strtoul(argv[2], nullptr, 10));
     else
-        std::fprintf(stderr, "usage: x11probe find TITLE SECONDS | close ID\n");
+        std::fprintf(stderr, "usage: x11probe find TITLE | close ID\n");
     XCloseDisplay(display);
     return result;
 }

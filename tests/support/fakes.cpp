@@ -3,8 +3,7 @@
 platform::MsgResult ScriptedDialogs::show(QWidget*, const platform::Message& message)
 {
     shown.append(message);
-    if (whileOpen)
-        whileOpen(message);
+    if (whileOpen) whileOpen(message);
     if (!answers.empty()) {
         const platform::MsgResult answer = answers.front();
         answers.pop_front();
@@ -31,7 +30,6 @@ bool RecordingPrinter::endDoc()
     return true;
 }
 
-TestProgram::TestProgram(platform::Random* randomOverride)
-    : program(platform::Services{dialogs, randomOverride ? *randomOverride : scripted, clock, printer, clipboard,
-                                 [this] { ++endCalls; }})
+TestProgram::TestProgram()
+    : program(platform::Services{dialogs, scripted, clock, printer, clipboard, [this] { ++endCalls; }})
 {}

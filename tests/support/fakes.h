@@ -56,9 +56,9 @@ public:
     QStringList texts;
 };
 
-// A whole program on fakes. `random` may be swapped for a real seeded generator.
+// A whole program on fakes.
 struct TestProgram {
-    explicit TestProgram(platform::Random* randomOverride = nullptr);
+    TestProgram();
 
     ScriptedDialogs dialogs;
     ScriptedRandom scripted;
@@ -73,7 +73,6 @@ struct TestProgram {
 template <typename T> T* control(QWidget* window, const char* name)
 {
     T* found = window->findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
+    if (!found) qFatal("no control %s", name);
     return found;
 }
