@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
-    libx11-dev xvfb xauth
+    libx11-dev xvfb
     fonts-liberation fonts-dejavu-core
 )
 

@@ -5,14 +5,19 @@ set -euo pipefail
 binary=$1
 probe=$2
 
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
+# A display of its own, on the first free number, so parallel or repeated runs never meet.
+numberfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberfile" 2>/dev/null &
+xvfb=$!
+pid=""
+trap 'kill $pid $xvfb 2>/dev/null || true; rm -f "$numberfile"' EXIT
+for _ in $(seq 1 100); do [ -s "$numberfile" ] && break; sleep 0.1; done
+[ -s "$numberfile" ] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n 1 "$numberfile")"
 
 # A real X window, whatever platform the calling shell asked Qt for.
 QT_QPA_PLATFORM=xcb "$binary" &
 pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
 
 found=""
 for _ in $(seq 1 200); do
