@@ -16,6 +16,8 @@
 using platform::designFont;
 using platform::kFrameGrey;
 using platform::kNavy;
+using platform::kSansSerif;
+using platform::kVerdana;
 using platform::Label;
 using platform::PictureBox;
 using platform::Shape;
@@ -25,8 +27,6 @@ namespace {
 
 const QColor kFormBack = platform::kLightGrey;
 const QColor kGreen(0, 128, 0);
-const QString kVerdana = QStringLiteral("Verdana");
-const QString kSansSerif = QStringLiteral("MS Sans Serif");
 
 Label* greenLabel(const char* name, QWidget* parent, QRect geometry, const QString& caption, double points)
 {
@@ -48,7 +48,7 @@ QListWidget* popupList(const char* name, QWidget* parent, QRect geometry)
     auto* list = new QListWidget(parent);
     list->setObjectName(QString::fromLatin1(name));
     list->setGeometry(twipsRect(geometry.x(), geometry.y(), geometry.width(), geometry.height()));
-    list->setFont(designFont(QStringLiteral("Courier New"), 12));
+    list->setFont(designFont(platform::kCourierNew, 12));
     QPalette pal = list->palette();
     pal.setColor(QPalette::Base, kNavy);
     pal.setColor(QPalette::Text, kFormBack);
@@ -266,10 +266,7 @@ void ContestWindow::render()
     }
     diceList_->setVisible(view.diceListShown);
 
-    if (view.rollTimerOn && !rollTimer_.isActive())
-        rollTimer_.start();
-    else if (!view.rollTimerOn)
-        rollTimer_.stop();
+    platform::keepRunning(rollTimer_, view.rollTimerOn);
     update();
 }
 

@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "dialogs.h"
 #include "units.h"
 
 #include <QMouseEvent>
@@ -58,9 +59,7 @@ Label::Label(const QString& name, QWidget* parent, QRect twipsGeometry) : QLabel
 void Label::setCaption(const QString& caption)
 {
     caption_ = caption;
-    QString shown = caption;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    setText(shown);
+    setText(displayText(caption));
 }
 
 void Label::setBackColor(const QColor& color)

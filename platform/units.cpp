@@ -12,9 +12,9 @@ namespace {
 // give the wider DejaVu Sans for "MS Sans Serif", and the status line would not fit.
 QString metricTwin(const QString& family)
 {
-    if (family == QLatin1String("MS Sans Serif")) return QStringLiteral("Liberation Sans");
-    if (family == QLatin1String("Courier New")) return QStringLiteral("Liberation Mono");
-    if (family == QLatin1String("Verdana")) return QStringLiteral("DejaVu Sans");
+    if (family == kSansSerif) return QStringLiteral("Liberation Sans");
+    if (family == kCourierNew) return QStringLiteral("Liberation Mono");
+    if (family == kVerdana) return QStringLiteral("DejaVu Sans");
     return family;
 }
 

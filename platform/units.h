@@ -22,6 +22,11 @@ inline QRect twipsRect(int left, int top, int width, int height) { return {px(le
 
 inline QPoint twipsPoint(int x, int y) { return {px(x), px(y)}; }
 
+// The font families the windows are designed in.
+inline const QString kSansSerif = QStringLiteral("MS Sans Serif");
+inline const QString kVerdana = QStringLiteral("Verdana");
+inline const QString kCourierNew = QStringLiteral("Courier New");
+
 // Point sizes become pixel sizes at the design's 96 dpi, so text keeps its
 // proportion to the twips layout whatever DPI the display reports.
 QFont designFont(const QString& family, double points, bool bold = true);

@@ -38,6 +38,14 @@ void switchWindow(QWidget* from, QWidget* to)
     if (from) from->hide();
 }
 
+void keepRunning(QTimer& timer, bool on)
+{
+    if (!on)
+        timer.stop();
+    else if (!timer.isActive())
+        timer.start();
+}
+
 KeyPreview::KeyPreview(QWidget* window, Handler handler) : QObject(window), handler_(std::move(handler))
 {
     window->installEventFilter(this);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -17,6 +18,9 @@ void centreOnScreen(QWidget* window);
 // Exactly one of the program's windows is on screen: the one shown replaces the one hidden.
 // The new window is shown first, so there is never a moment with none visible.
 void switchWindow(QWidget* from, QWidget* to);
+
+// Starts or stops a timer; one that already runs keeps its rhythm.
+void keepRunning(QTimer& timer, bool on);
 
 // Lets a window see key presses before its focused control does.
 class KeyPreview : public QObject {

@@ -18,6 +18,7 @@
 using platform::designFont;
 using platform::kFrameGrey;
 using platform::kNavy;
+using platform::kSansSerif;
 using platform::Label;
 using platform::PictureBox;
 using platform::Shape;
@@ -25,7 +26,6 @@ using platform::Shape;
 namespace {
 
 const QColor kRed(255, 0, 0);
-const QString kSansSerif = QStringLiteral("MS Sans Serif");
 
 // The top row's captions stand on the white frames and let them show through: the seconds
 // and their unit overlap by a pixel, and an opaque unit would cut off the last digit.
@@ -144,10 +144,7 @@ void CatchWindow::render()
     printField();
     catcher_->move(platform::twipsPoint(program_.vars.catcherCol * kCellTwips, program_.vars.catcherRow * kCellTwips));
     catcher_->setVisible(game_.catcherShown());
-    if (!game_.clockOn())
-        clock_->stop();
-    else if (!clock_->isActive())
-        clock_->start();
+    platform::keepRunning(*clock_, game_.clockOn());
 }
 
 void CatchWindow::printField()

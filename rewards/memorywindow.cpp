@@ -13,12 +13,12 @@
 using platform::designFont;
 using platform::kLightGrey;
 using platform::kNavy;
+using platform::kSansSerif;
 using platform::Label;
 
 namespace {
 
 const QColor kBlue(0, 0, 192);
-const QString kSansSerif = QStringLiteral("MS Sans Serif");
 
 } // namespace
 
