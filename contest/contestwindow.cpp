@@ -37,10 +37,10 @@ Label* greenLabel(const char* name, QWidget* parent, QRect geometry, const QStri
     return label;
 }
 
-PictureBox* menuButton(const char* name, QWidget* parent, int left, const char* iconName)
+PictureBox* menuButton(const char* name, QWidget* parent, int left, const char* iconName, const QString& tip)
 {
     return platform::pictureButton(QString::fromLatin1(name), parent, QRect(left, 5760, 495, 495),
-                                   artwork::icon(iconName), kNavy);
+                                   artwork::icon(iconName), kNavy, tip);
 }
 
 QListWidget* popupList(const char* name, QWidget* parent, QRect geometry)
@@ -179,13 +179,13 @@ void ContestWindow::buildTaskRow()
 
 void ContestWindow::buildMenuBar()
 {
-    menuButton("Bild20", this, 120, "quit");
-    menuButton("Bild21", this, 720, "help");
-    menuButton("Bild22", this, 1320, "dice");
-    menuButton("Bild23", this, 1920, "abacus");
-    menuButton("Bild24", this, 2520, "person");
-    menuButton("Bild26", this, 3120, "printer");
-    menuButton("Bild25", this, 3720, "info");
+    menuButton("Bild20", this, 120, "quit", QStringLiteral("Beenden"));
+    menuButton("Bild21", this, 720, "help", QStringLiteral("Hilfe"));
+    menuButton("Bild22", this, 1320, "dice", QStringLiteral("Anzahl der Würfel"));
+    menuButton("Bild23", this, 1920, "abacus", QStringLiteral("Zahlenraum"));
+    menuButton("Bild24", this, 2520, "person", QStringLiteral("Spieler"));
+    menuButton("Bild26", this, 3120, "printer", QStringLiteral("Arbeitsblatt"));
+    menuButton("Bild25", this, 3720, "info", QStringLiteral("Programm-Info"));
 
     status_ = new Label(QStringLiteral("Bezeichnung6"), this, QRect(4320, 5760, 5895, 495));
     status_->setFont(designFont(kSansSerif, 18));

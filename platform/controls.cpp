@@ -150,13 +150,20 @@ void PictureBox::paintEvent(QPaintEvent*)
 }
 
 PictureBox* pictureButton(const QString& name, QWidget* parent, QRect twipsGeometry, const Picture& icon,
-                          const QColor& back)
+                          const QColor& back, const QString& tip)
 {
     auto* button = new PictureBox(name, parent, twipsGeometry);
     button->setBackColor(back);
     button->setPicture(icon);
     button->setCursor(Qt::PointingHandCursor);
+    nameForUsers(button, tip);
     return button;
+}
+
+void nameForUsers(QWidget* control, const QString& tip)
+{
+    control->setToolTip(tip);
+    control->setAccessibleName(tip);
 }
 
 Shape::Shape(const QString& name, QWidget* parent, QRect twipsGeometry, Kind kind) : QWidget(parent), kind_(kind)

@@ -67,8 +67,12 @@ private:
 };
 
 // A picture box that serves as a button: an icon on its back colour, under a pointing hand.
+// `tip` says in German what it does, as tooltip and for screen readers.
 PictureBox* pictureButton(const QString& name, QWidget* parent, QRect twipsGeometry, const Picture& icon,
-                          const QColor& back);
+                          const QColor& back, const QString& tip);
+
+// Gives a control a German name for screen readers and the same text as tooltip.
+void nameForUsers(QWidget* control, const QString& tip);
 
 // A rectangle or rounded rectangle drawn on the window; clicks pass through it.
 class Shape : public QWidget {

@@ -36,15 +36,21 @@ QStringList LinePrinter::takeLines()
     return done;
 }
 
-bool SystemPrinter::endDoc()
+PrintResult SystemPrinter::endDoc()
 {
     const QStringList text = takeLines();
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) return false;
-    QPrinter printer(info, QPrinter::HighResolution);
+    QPrinter printer(QPrinter::HighResolution);
+    if (pdfFile_.isEmpty()) {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull()) return PrintResult::NoPrinter;
+        printer.setPrinterName(info.printerName());
+    } else {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfFile_);
+    }
     printer.setDocName(QStringLiteral("Pelko-Morvelt"));
     QPainter painter;
-    if (!painter.begin(&printer)) return false;
+    if (!painter.begin(&printer)) return PrintResult::Failed;
     QFont font(fontFamily());
     font.setPointSizeF(fontPoints());
     font.setStyleHint(QFont::TypeWriter);
@@ -60,7 +66,7 @@ bool SystemPrinter::endDoc()
         painter.drawText(QPointF(0, y), line);
         y += metrics.lineSpacing();
     }
-    return painter.end();
+    return painter.end() ? PrintResult::Printed : PrintResult::Failed;
 }
 
 } // namespace platform

@@ -5,6 +5,12 @@
 
 namespace platform {
 
+enum class PrintResult {
+    Printed,
+    NoPrinter, // no default printer is set up
+    Failed,    // the job could not be started or finished
+};
+
 // A line printer on the default printer: text is placed in character columns
 // of a fixed-pitch font, line by line, and sent as one job at endDoc().
 class Printer {
@@ -15,8 +21,8 @@ public:
     virtual void tab(int column) = 0;
     virtual void print(const QString& text) = 0;
     virtual void endLine() = 0;
-    // Sends the document; false when no job could be started.
-    virtual bool endDoc() = 0;
+    // Sends the document and says whether it reached a printer.
+    virtual PrintResult endDoc() = 0;
 };
 
 // Collects the page as text lines; the real printer and the tests share it.
@@ -43,7 +49,13 @@ private:
 
 class SystemPrinter final : public LinePrinter {
 public:
-    bool endDoc() override;
+    SystemPrinter() = default;
+    // Prints into this PDF file instead of on the default printer.
+    explicit SystemPrinter(QString pdfFile) : pdfFile_(std::move(pdfFile)) {}
+    PrintResult endDoc() override;
+
+private:
+    QString pdfFile_;
 };
 
 } // namespace platform

@@ -8,6 +8,8 @@ namespace platform {
 
 int Random::wholeNumber(int n, int k) { return static_cast<int>(Rnd() * n) + k; }
 
+StdRandom::StdRandom() : engine_(std::random_device{}()) {}
+
 void StdRandom::seed(double value) { engine_.seed(std::bit_cast<std::uint64_t>(value)); }
 
 double StdRandom::Rnd()

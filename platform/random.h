@@ -21,11 +21,13 @@ public:
 
 class StdRandom final : public Random {
 public:
+    // Starts from an unpredictable state, so each run draws differently until it is seeded.
+    StdRandom();
     void seed(double value) override;
     double Rnd() override;
 
 private:
-    std::mt19937_64 engine_{0x5eed};
+    std::mt19937_64 engine_;
 };
 
 // Seeds the generator from the clock's seconds since midnight.

@@ -33,6 +33,7 @@ Label* topLabel(const char* name, QWidget* parent, QRect geometry, const QString
 {
     auto* label = new Label(QString::fromLatin1(name), parent, geometry);
     label->setTransparentBack();
+    label->setForeColor(Qt::black); // never the theme's text colour: the frames behind are white
     label->setAlignment(align | Qt::AlignTop);
     label->setCaption(caption);
     return label;
@@ -50,10 +51,10 @@ Label* bottomLabel(const char* name, QWidget* parent, QRect geometry, const QCol
     return label;
 }
 
-PictureBox* iconButton(const char* name, QWidget* parent, int left, const char* iconName)
+PictureBox* iconButton(const char* name, QWidget* parent, int left, const char* iconName, const QString& tip)
 {
     return platform::pictureButton(QString::fromLatin1(name), parent, QRect(left, 120, 495, 495),
-                                   artwork::icon(iconName), kNavy);
+                                   artwork::icon(iconName), kNavy, tip);
 }
 
 } // namespace
@@ -87,8 +88,8 @@ void CatchWindow::buildTopRow()
         frame->setFill(Qt::white);
     }
 
-    connect(iconButton("Bild1", this, 120, "exit"), &PictureBox::clicked, this, &CatchWindow::Bild1_Click);
-    connect(iconButton("Bild2", this, 6720, "help"), &PictureBox::clicked, this, &CatchWindow::Bild2_Click);
+    connect(iconButton("Bild1", this, 120, "exit", QStringLiteral("Spiel beenden")), &PictureBox::clicked, this, &CatchWindow::Bild1_Click);
+    connect(iconButton("Bild2", this, 6720, "help", QStringLiteral("Hilfe")), &PictureBox::clicked, this, &CatchWindow::Bild2_Click);
 
     seconds_ = topLabel("Bezeichnung6", this, {840, 240, 495, 255}, QStringLiteral("0"), Qt::AlignRight);
     topLabel("Bezeichnung7", this, {1320, 240, 495, 255}, QStringLiteral(" Sek"), Qt::AlignHCenter);
@@ -118,6 +119,7 @@ void CatchWindow::buildFieldAndLabels()
     field_->setPalette(fieldPalette);
     field_->setFont(designFont(kSansSerif, 18));
     field_->setFocusPolicy(Qt::StrongFocus);
+    platform::nameForUsers(field_, QStringLiteral("Spielfeld"));
     connect(field_, &PictureBox::clicked, this, &CatchWindow::Bild5_Click);
 
     catcher_ = new Label(QStringLiteral("Bezeichnung8"), field_, QRect(0, 0, 255, 375));

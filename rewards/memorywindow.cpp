@@ -30,7 +30,8 @@ MemoryWindow::MemoryWindow(Program& program)
     setFont(designFont(kSansSerif, 8.25));
 
     auto* exitButton =
-        platform::pictureButton(QStringLiteral("Bild1"), this, QRect(240, 120, 495, 495), artwork::icon("exit"), kNavy);
+        platform::pictureButton(QStringLiteral("Bild1"), this, QRect(240, 120, 495, 495), artwork::icon("exit"), kNavy,
+                                                     QStringLiteral("Spiel beenden"));
     connect(exitButton, &platform::PictureBox::clicked, this, &MemoryWindow::exitClick);
 
     auto* instructions = new Label(QStringLiteral("Bezeichnung19"), this, QRect(840, 120, 4695, 495));
@@ -60,6 +61,7 @@ void MemoryWindow::buildFields()
         field->setForeColor(Qt::white);
         field->setSingleBorder();
         field->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        platform::nameForUsers(field, QStringLiteral("Feld %1").arg(k));
         connect(field, &Label::clicked, this, [this, k] { fieldClick(k); });
         fields_[static_cast<std::size_t>(k - 1)] = field;
     }

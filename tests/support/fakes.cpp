@@ -24,10 +24,11 @@ double ScriptedRandom::Rnd()
     return next_;
 }
 
-bool RecordingPrinter::endDoc()
+platform::PrintResult RecordingPrinter::endDoc()
 {
-    documents.append(takeLines());
-    return true;
+    const QStringList page = takeLines();
+    if (result == platform::PrintResult::Printed) documents.append(page);
+    return result;
 }
 
 TestProgram::TestProgram()

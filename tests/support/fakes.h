@@ -46,8 +46,10 @@ public:
 
 class RecordingPrinter final : public platform::LinePrinter {
 public:
-    bool endDoc() override;
+    platform::PrintResult endDoc() override;
     QList<QStringList> documents;
+    // What the next jobs report; a job that fails records nothing.
+    platform::PrintResult result = platform::PrintResult::Printed;
 };
 
 class RecordingClipboard final : public platform::Clipboard {
