@@ -6,6 +6,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <algorithm>
+
 namespace platform {
 
 void LinePrinter::setFont(const QString& family, double points)
@@ -36,6 +38,22 @@ QStringList LinePrinter::takeLines()
     return done;
 }
 
+QFont lineFont(const QString& family, double points)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setKerning(false);
+    return font;
+}
+
+double linePitch(double naturalSpacing, double printableHeight, int lineCount)
+{
+    if (lineCount <= 0) return naturalSpacing;
+    return std::min(naturalSpacing, printableHeight / lineCount);
+}
+
 PrintResult SystemPrinter::endDoc()
 {
     const QStringList text = takeLines();
@@ -51,21 +69,11 @@ PrintResult SystemPrinter::endDoc()
     printer.setDocName(QStringLiteral("Pelko-Morvelt"));
     QPainter painter;
     if (!painter.begin(&printer)) return PrintResult::Failed;
-    QFont font(fontFamily());
-    font.setPointSizeF(fontPoints());
-    font.setStyleHint(QFont::TypeWriter);
-    painter.setFont(font);
-    const QFontMetricsF metrics(font, &printer);
+    painter.setFont(lineFont(fontFamily(), fontPoints()));
+    const QFontMetricsF metrics(painter.font(), &printer);
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    double y = metrics.ascent();
-    for (const QString& line : text) {
-        if (y > page.height()) {
-            printer.newPage();
-            y = metrics.ascent();
-        }
-        painter.drawText(QPointF(0, y), line);
-        y += metrics.lineSpacing();
-    }
+    const double pitch = linePitch(metrics.lineSpacing(), page.height(), static_cast<int>(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) painter.drawText(QPointF(0, metrics.ascent() + i * pitch), text[i]);
     return painter.end() ? PrintResult::Printed : PrintResult::Failed;
 }
 

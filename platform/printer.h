@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <QStringList>
 
@@ -47,6 +48,17 @@ private:
     QStringList lines_{QString()};
 };
 
+// The font a job is printed in. Columns are counted in characters, so where the
+// family is missing fontconfig must choose one of fixed pitch.
+QFont lineFont(const QString& family, double points);
+
+// The distance between baselines when `lineCount` lines of a font with the given natural
+// line spacing go on a printable height: the natural spacing where they fit, else
+// closer, so that a job never runs onto a second page.
+double linePitch(double naturalSpacing, double printableHeight, int lineCount);
+
+// Prints each job on one page of the default printer, the lines in a fixed-pitch font
+// from the top-left corner of the printable area.
 class SystemPrinter final : public LinePrinter {
 public:
     SystemPrinter() = default;
