@@ -1,8 +1,6 @@
 #include "catchwindow.h"
 
 #include "assets/artwork.h"
-#include "contest/contestwindow.h"
-#include "contest/program.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
 #include "platform/numbertext.h"
@@ -59,7 +57,8 @@ PictureBox* iconButton(const char* name, QWidget* parent, int left, const char* 
 
 } // namespace
 
-CatchWindow::CatchWindow(Program& program) : program_(program), game_(program.vars, program.services.random)
+CatchWindow::CatchWindow(Modul1& vars, platform::Services& services)
+    : vars_(vars), services_(services), game_(vars, services.random)
 {
     platform::setupFixedWindow(this, QStringLiteral("fang"), QStringLiteral("Zahlenfange"), 7350, 6015, kNavy);
     setFont(designFont(kSansSerif, 8.25));
@@ -144,7 +143,7 @@ void CatchWindow::render()
     next_->setCaption(game_.nextCaption());
     rest_->setCaption(game_.restCaption());
     printField();
-    catcher_->move(platform::twipsPoint(program_.vars.catcherCol * kCellTwips, program_.vars.catcherRow * kCellTwips));
+    catcher_->move(platform::twipsPoint(vars_.catcherCol * kCellTwips, vars_.catcherRow * kCellTwips));
     catcher_->setVisible(game_.catcherShown());
     platform::keepRunning(*clock_, game_.clockOn());
 }
@@ -226,7 +225,7 @@ void CatchWindow::HBildlauf1_Change(int value)
 
 void CatchWindow::Bild1_Click()
 {
-    const platform::MsgResult answer = program_.services.dialogs.show(
+    const platform::MsgResult answer = services_.dialogs.show(
         this, {QStringLiteral("Dieses Spiel jetzt beenden?\r"), QStringLiteral("Zahlenfange"),
                platform::MsgButtons::YesNo, platform::MsgIcon::Critical});
     // On No the game goes on; the clock has kept running while the question was open.
@@ -235,7 +234,7 @@ void CatchWindow::Bild1_Click()
 
 void CatchWindow::Bild2_Click()
 {
-    program_.services.dialogs.show(this, {QStringLiteral("Du musst die Ziffern von 0 bis 9 der Reihe\r"
+    services_.dialogs.show(this, {QStringLiteral("Du musst die Ziffern von 0 bis 9 der Reihe\r"
                                                          "nach fangen. Gesteuert wird mit den vier\r"
                                                          "Pfeiltasten rechts auf deiner PC-Tastatur.\r"),
                                           QStringLiteral("Zahlfange: Hilfe")});
@@ -244,7 +243,7 @@ void CatchWindow::Bild2_Click()
 
 void CatchWindow::ShowResult()
 {
-    program_.services.dialogs.show(this, {QStringLiteral("Du hast es in") + platform::blankLedNumber(game_.seconds()) +
+    services_.dialogs.show(this, {QStringLiteral("Du hast es in") + platform::blankLedNumber(game_.seconds()) +
                                               QStringLiteral(" Sekunden geschafft.\r"),
                                           QStringLiteral("Wendolix")});
     EndGame();
@@ -255,5 +254,5 @@ void CatchWindow::EndGame()
     game_.EndGame();
     render();
     clock_->setInterval(1000);
-    platform::switchWindow(this, &program_.form1());
+    emit left();
 }

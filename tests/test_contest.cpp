@@ -106,7 +106,7 @@ void ContestStartTest::controlsStandWhereTheDesignPutsThem()
     }
     // The score and range-end labels are placed by their corners only.
     // clang-format off
-    const std::map<const char*, QPoint> corners = {{"Bezeichnung10", {4320, 1920}}, {"Bezeichnung15", {4920, 1920}},
+    const std::map<const char*, QPoint> corners = {{"Bezeichnung15", {4920, 1920}},
                                                    {"Bezeichnung11", {5400, 1920}}, {"Bezeichnung12", {150, 3120}},
                                                    {"Bezeichnung13", {9700, 3120}}};
     // clang-format on
