@@ -135,7 +135,7 @@ Confirmation Contest::confirm()
 
     view_.answer = view_.arrowNumber;
     // The turn itself passes when the roll ends; the status line already names who comes next.
-    view_.status = turnAnnouncement(vars_.turn == 1 ? view_.rightName : view_.leftName);
+    view_.status = turnAnnouncement(vars_.turn == 1 ? view_.leftName : view_.rightName);
     vars_.gameStarted = 1;
     vars_.rollFrame = 0;
     view_.rollTimerOn = true;

@@ -56,6 +56,8 @@ QListWidget* popupList(const char* name, QWidget* parent, QRect geometry, const 
     // Sized to hold every entry whole, so scroll bars would only cut entries off.
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The range entries end in a blank; an ellipsis would cut the number before it.
+    list->setTextElideMode(Qt::ElideNone);
     list->setFocusPolicy(Qt::NoFocus);
     list->setAccessibleName(tip);
     list->hide();
@@ -68,7 +70,7 @@ void fillList(QListWidget* list, const QStringList& entries)
     list->clear();
     list->addItems(entries);
     if (entries.isEmpty()) return;
-    const int rowHeight = list->viewport()->height() / static_cast<int>(entries.size());
+    const int rowHeight = list->contentsRect().height() / static_cast<int>(entries.size());
     for (int row = 0; row < list->count(); ++row) list->item(row)->setSizeHint(QSize(0, rowHeight));
 }
 
