@@ -125,15 +125,31 @@ void ContestStartTest::controlsStandWhereTheDesignPutsThem()
         QCOMPARE(line->twipsTo(), ends.second);
     }
 
-    auto* arrowNumber = control<Label>(&f.window, "Bezeichnung3");
-    QCOMPARE(arrowNumber->backColor(), QColor(0, 0, 128));
-    QCOMPARE(arrowNumber->foreColor(), QColor(255, 255, 255));
-    QCOMPARE(control<Label>(&f.window, "Bezeichnung7")->foreColor(), QColor(0, 0, 255));
-    QCOMPARE(control<Label>(&f.window, "Bezeichnung8")->foreColor(), QColor(255, 0, 0));
-    QCOMPARE(control<Label>(&f.window, "Bezeichnung1")->foreColor(), QColor(0, 128, 0));
-    QCOMPARE(control<Label>(&f.window, "Bezeichnung7")->font().pixelSize(), 56);
-    QCOMPARE(control<Label>(&f.window, "Bezeichnung1")->font().families().first(), QStringLiteral("Verdana"));
-    QCOMPARE(control<QListWidget>(&f.window, "Liste1")->font().families().first(), QStringLiteral("Courier New"));
+    // Text colour, back colour (invalid: none of its own), font family and pixel size; every font is bold.
+    const QColor none, navy(0, 0, 128), green(0, 128, 0), white(255, 255, 255);
+    // clang-format off
+    const QList<std::tuple<const char*, QColor, QColor, QString, int>> looks = {
+        {"Bezeichnung7", {0, 0, 255}, none, "Verdana", 56},     {"Bezeichnung8", {255, 0, 0}, none, "Verdana", 56},
+        {"Bezeichnung1", green, none, "Verdana", 24},           {"Bezeichnung2", green, none, "Verdana", 24},
+        {"Bezeichnung10", green, none, "Verdana", 32},          {"Bezeichnung15", green, none, "Verdana", 32},
+        {"Bezeichnung11", green, none, "Verdana", 32},          {"Bezeichnung12", Qt::black, none, "MS Sans Serif", 13},
+        {"Bezeichnung13", Qt::black, none, "MS Sans Serif", 13}, {"Bezeichnung3", white, navy, "MS Sans Serif", 24},
+        {"Bezeichnung6", white, navy, "MS Sans Serif", 24}};
+    // clang-format on
+    for (const auto& [name, fore, back, family, pixels] : looks) {
+        auto* label = control<Label>(&f.window, name);
+        QCOMPARE(std::tuple(name, label->foreColor(), label->autoFillBackground() ? label->backColor() : QColor(),
+                            label->font().families().first(), label->font().pixelSize(), label->font().bold()),
+                 std::tuple(name, fore, back, family, pixels, true));
+    }
+    for (const char* name : {"Liste1", "Liste2"}) {
+        auto* list = control<QListWidget>(&f.window, name);
+        QCOMPARE(std::tuple(list->palette().color(QPalette::Base), list->palette().color(QPalette::Text),
+                            list->font().families().first(), list->font().pixelSize(), list->font().bold()),
+                 std::tuple(navy, QColor(224, 224, 224), QStringLiteral("Courier New"), 16, true));
+    }
+    QCOMPARE(control<platform::Shape>(&f.window, "Figur2")->fillColor(), navy);
+    QCOMPARE(f.window.palette().color(QPalette::Window), QColor(224, 224, 224));
 }
 
 // Before a game the slider moves alone; a die click puts it back on the arrow and starts the
