@@ -31,7 +31,6 @@ Label* topLabel(const char* name, QWidget* parent, QRect geometry, const QString
 {
     auto* label = new Label(QString::fromLatin1(name), parent, geometry);
     label->setTransparentBack();
-    label->setForeColor(Qt::black); // never the theme's text colour: the frames behind are white
     label->setAlignment(align | Qt::AlignTop);
     label->setCaption(caption);
     return label;
