@@ -146,7 +146,9 @@ Confirmation Contest::confirm()
 
 QString Contest::taskText() const
 {
-    const QString sign = view_.sign == Sign::Plus ? QStringLiteral(" +") : view_.sign == Sign::Minus ? QStringLiteral(" -") : QString();
+    const QString sign = view_.sign == Sign::Plus    ? QStringLiteral(" +")
+                         : view_.sign == Sign::Minus ? QStringLiteral(" -")
+                                                     : QString();
     return QStringLiteral("Die Aufgabe lautet:  ") + view_.firstNumber + sign + blankLedNumber(vars_.operand) +
            QStringLiteral(" = _____");
 }

@@ -27,10 +27,10 @@ inline constexpr int kDice = 3;
 
 // What a confirmation of the arrow number came to.
 enum class Confirmation {
-    Ignored,     // no game runs
-    Wrong,       // the error message repeats the task
-    Correct,     // the roll runs
-    CorrectDue,  // the roll runs, and a memory game is due
+    Ignored,    // no game runs
+    Wrong,      // the error message repeats the task
+    Correct,    // the roll runs
+    CorrectDue, // the roll runs, and a memory game is due
 };
 
 // How a roll ended.

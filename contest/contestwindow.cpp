@@ -206,7 +206,9 @@ void ContestWindow::buildTaskRow()
 
 void ContestWindow::buildMenuBar()
 {
-    const auto onClick = [this](PictureBox* button, auto handler) { connect(button, &PictureBox::clicked, this, handler); };
+    const auto onClick = [this](PictureBox* button, auto handler) {
+        connect(button, &PictureBox::clicked, this, handler);
+    };
     onClick(menuButton("Bild20", this, 120, "quit", QStringLiteral("Beenden")), &ContestWindow::Bild20_Click);
     onClick(menuButton("Bild21", this, 720, "help", QStringLiteral("Hilfe")), &ContestWindow::Bild21_Click);
     onClick(menuButton("Bild22", this, 1320, "dice", QStringLiteral("Anzahl der Würfel")), [this] {
@@ -395,7 +397,8 @@ void ContestWindow::NextTask()
     focusSlider();
     render();
     if (end != RollEnd::GameOver) return;
-    message({QStringLiteral("Jetzt gibt es ein Belohnungsspiel.\r"), contest_.winner() + QStringLiteral(" hat gewonnen!")});
+    message(
+        {QStringLiteral("Jetzt gibt es ein Belohnungsspiel.\r"), contest_.winner() + QStringLiteral(" hat gewonnen!")});
     emit gameWon();
     contest_.resetGame();
     render();
@@ -405,10 +408,9 @@ void ContestWindow::Bild20_Click()
 {
     contest_.hideLists();
     render();
-    const platform::MsgResult answer =
-        message({QStringLiteral("Willst du das Programm jetzt beenden?\r\r"),
-                 QStringLiteral("Pelko-Morvelt - Das Entwicklerteam"), platform::MsgButtons::YesNo,
-                 platform::MsgIcon::Question, true});
+    const platform::MsgResult answer = message({QStringLiteral("Willst du das Programm jetzt beenden?\r\r"),
+                                                QStringLiteral("Pelko-Morvelt - Das Entwicklerteam"),
+                                                platform::MsgButtons::YesNo, platform::MsgIcon::Question, true});
     if (answer != platform::MsgResult::No) emit endRequested();
 }
 

@@ -86,8 +86,10 @@ void CatchWindow::buildTopRow()
         frame->setFill(Qt::white);
     }
 
-    connect(iconButton("Bild1", this, 120, "exit", QStringLiteral("Spiel beenden")), &PictureBox::clicked, this, &CatchWindow::Bild1_Click);
-    connect(iconButton("Bild2", this, 6720, "help", QStringLiteral("Hilfe")), &PictureBox::clicked, this, &CatchWindow::Bild2_Click);
+    connect(iconButton("Bild1", this, 120, "exit", QStringLiteral("Spiel beenden")), &PictureBox::clicked, this,
+            &CatchWindow::Bild1_Click);
+    connect(iconButton("Bild2", this, 6720, "help", QStringLiteral("Hilfe")), &PictureBox::clicked, this,
+            &CatchWindow::Bild2_Click);
 
     seconds_ = topLabel("Bezeichnung6", this, {840, 240, 495, 255}, QStringLiteral("0"), Qt::AlignRight);
     topLabel("Bezeichnung7", this, {1320, 240, 495, 255}, QStringLiteral(" Sek"), Qt::AlignHCenter);
@@ -224,9 +226,9 @@ void CatchWindow::HBildlauf1_Change(int value)
 
 void CatchWindow::Bild1_Click()
 {
-    const platform::MsgResult answer = services_.dialogs.show(
-        this, {QStringLiteral("Dieses Spiel jetzt beenden?\r"), QStringLiteral("Zahlenfange"),
-               platform::MsgButtons::YesNo, platform::MsgIcon::Critical});
+    const platform::MsgResult answer =
+        services_.dialogs.show(this, {QStringLiteral("Dieses Spiel jetzt beenden?\r"), QStringLiteral("Zahlenfange"),
+                                      platform::MsgButtons::YesNo, platform::MsgIcon::Critical});
     // On No the game goes on; the clock has kept running while the question was open.
     if (answer == platform::MsgResult::Yes) EndGame();
 }
@@ -234,17 +236,17 @@ void CatchWindow::Bild1_Click()
 void CatchWindow::Bild2_Click()
 {
     services_.dialogs.show(this, {QStringLiteral("Du musst die Ziffern von 0 bis 9 der Reihe\r"
-                                                         "nach fangen. Gesteuert wird mit den vier\r"
-                                                         "Pfeiltasten rechts auf deiner PC-Tastatur.\r"),
-                                          QStringLiteral("Zahlfange: Hilfe")});
+                                                 "nach fangen. Gesteuert wird mit den vier\r"
+                                                 "Pfeiltasten rechts auf deiner PC-Tastatur.\r"),
+                                  QStringLiteral("Zahlfange: Hilfe")});
     field_->setFocus(Qt::OtherFocusReason);
 }
 
 void CatchWindow::ShowResult()
 {
     services_.dialogs.show(this, {QStringLiteral("Du hast es in") + platform::blankLedNumber(game_.seconds()) +
-                                              QStringLiteral(" Sekunden geschafft.\r"),
-                                          QStringLiteral("Wendolix")});
+                                      QStringLiteral(" Sekunden geschafft.\r"),
+                                  QStringLiteral("Wendolix")});
     EndGame();
 }
 

@@ -27,9 +27,8 @@ MemoryWindow::MemoryWindow(Modul1& vars, platform::Services& services)
     platform::setupFixedWindow(this, QStringLiteral("memo"), QStringLiteral("Zahlenmemo"), 5805, 5325, kNavy);
     setFont(designFont(kSansSerif, 8.25));
 
-    auto* exitButton =
-        platform::pictureButton(QStringLiteral("Bild1"), this, QRect(240, 120, 495, 495), artwork::icon("exit"), kNavy,
-                                                     QStringLiteral("Spiel beenden"));
+    auto* exitButton = platform::pictureButton(QStringLiteral("Bild1"), this, QRect(240, 120, 495, 495),
+                                               artwork::icon("exit"), kNavy, QStringLiteral("Spiel beenden"));
     connect(exitButton, &platform::PictureBox::clicked, this, &MemoryWindow::exitClick);
 
     auto* instructions = new Label(QStringLiteral("Bezeichnung19"), this, QRect(840, 120, 4695, 495));
@@ -106,9 +105,9 @@ void MemoryWindow::exitClick()
 
 void MemoryWindow::ShowResult()
 {
-    services_.dialogs.show(this, platform::Message{QStringLiteral("  Das Spiel ist beendet!\r"),
-                                                           QStringLiteral("Memory"), platform::MsgButtons::Ok,
-                                                           platform::MsgIcon::None, false});
+    services_.dialogs.show(this,
+                           platform::Message{QStringLiteral("  Das Spiel ist beendet!\r"), QStringLiteral("Memory"),
+                                             platform::MsgButtons::Ok, platform::MsgIcon::None, false});
     EndGame();
 }
 

@@ -9,7 +9,6 @@
 
 #include <array>
 
-
 namespace platform {
 class Label;
 }

@@ -98,8 +98,9 @@ private slots:
 void GameTest::eachTickDrawsSignThenThreeDiceAndSumsThoseInPlay()
 {
     // Lowest and highest faces: the operand runs 1..9, 2..18, 3..27.
-    const QList<std::tuple<int, std::array<int, kDice>, int>> cases = {
-        {1, {1, 9, 9}, 1}, {1, {9, 1, 1}, 9}, {2, {1, 1, 9}, 2}, {2, {9, 9, 1}, 18}, {3, {1, 1, 1}, 3}, {3, {9, 9, 9}, 27}};
+    const QList<std::tuple<int, std::array<int, kDice>, int>> cases = {{1, {1, 9, 9}, 1}, {1, {9, 1, 1}, 9},
+                                                                       {2, {1, 1, 9}, 2}, {2, {9, 9, 1}, 18},
+                                                                       {3, {1, 1, 1}, 3}, {3, {9, 9, 9}, 27}};
     for (const auto& [dice, faces, operand] : cases) {
         Game g;
         g.vars.diceCount = dice;
@@ -129,7 +130,8 @@ void GameTest::rollShowsTheFacesInTheirColoursAndEndsAtTheTenthTick()
         auto* box = control<PictureBox>(&g.window, dice[die].first);
         QCOMPARE(box->backColor(), QBColor(16 - faces[die]));
         QCOMPARE(control<platform::Shape>(&g.window, dice[die].second)->fillColor(), QBColor(16 - faces[die]));
-        QVERIFY(box->picture() == control<PictureBox>(&g.window, qPrintable(QStringLiteral("Bild%1").arg(faces[die] + 3)))->picture());
+        QVERIFY(box->picture() ==
+                control<PictureBox>(&g.window, qPrintable(QStringLiteral("Bild%1").arg(faces[die] + 3)))->picture());
     }
     auto* signBox = control<PictureBox>(&g.window, "Bild14");
     QCOMPARE(signBox->backColor(), QBColor(6));
@@ -155,8 +157,9 @@ void GameTest::nextTaskTestsTheTopFirstThenTheBottom()
         int result;
     };
     const QList<Case> cases = {
-        {0, 95, Sign::Plus, 4, false, 99},   {0, 95, Sign::Plus, 5, true, 100},  {0, 5, Sign::Minus, 4, false, 1},
-        {0, 5, Sign::Minus, 5, true, 0},     {0, 5, Sign::Minus, 9, true, -4},   {300, 397, Sign::Plus, 9, true, 406},
+        {0, 95, Sign::Plus, 4, false, 99},     {0, 95, Sign::Plus, 5, true, 100},
+        {0, 5, Sign::Minus, 4, false, 1},      {0, 5, Sign::Minus, 5, true, 0},
+        {0, 5, Sign::Minus, 9, true, -4},      {300, 397, Sign::Plus, 9, true, 406},
         {300, 400, Sign::Minus, 9, true, 400}, {300, 399, Sign::Minus, 9, false, 390},
     };
     for (const Case& c : cases) {
@@ -182,8 +185,10 @@ void GameTest::wrongAnswerRepeatsTheTaskAndChangesNothing()
     QCOMPARE(std::tuple(error.text, error.title, error.buttons),
              std::tuple(QStringLiteral("\rDie Aufgabe lautet:  50 + 7 = _____\r\r"), QStringLiteral("F e h l e r"),
                         platform::MsgButtons::Ok));
-    QCOMPARE(std::tuple(g.vars.taskCount, g.window.windowTitle(), g.caption("Bezeichnung6"), g.vars.turn, g.caption("Bezeichnung8")),
-             std::tuple(0, QStringLiteral("Pelko-Morvelt (Runde 1)"), QStringLiteral("Freund ist dran!"), 2, QString()));
+    QCOMPARE(
+        std::tuple(g.vars.taskCount, g.window.windowTitle(), g.caption("Bezeichnung6"), g.vars.turn,
+                   g.caption("Bezeichnung8")),
+        std::tuple(0, QStringLiteral("Pelko-Morvelt (Runde 1)"), QStringLiteral("Freund ist dran!"), 2, QString()));
     QVERIFY(!g.window.rollTimer().isActive());
     QCOMPARE(g.window.focusWidget(), g.window.slider());
 }
@@ -346,7 +351,8 @@ void GameTest::listsOpenCloseAndChooseSettings()
     g.window.render();
     QTest::mouseClick(dice->viewport(), Qt::LeftButton, {}, dice->visualItemRect(dice->item(2)).center());
     QVERIFY(dice->isHidden() && !g.window.rollTimer().isActive());
-    for (const char* name : {"Bild18", "Figur4", "Bild13", "Bild19", "Figur5"}) QVERIFY2(!control<QWidget>(&g.window, name)->isHidden(), name);
+    for (const char* name : {"Bild18", "Figur4", "Bild13", "Bild19", "Figur5"})
+        QVERIFY2(!control<QWidget>(&g.window, name)->isHidden(), name);
     QCOMPARE(std::tuple(g.vars.diceCount, g.vars.gameStarted, g.caption("Bezeichnung6")),
              std::tuple(3, 0, QStringLiteral("Klicke zum Start auf einen Würfel.")));
 
@@ -370,7 +376,8 @@ void GameTest::quitHelpAndOtherWindowsFromTheMenu()
     g.click("Bild20"); // answered No by default
     g.startWith(Sign::Plus, {1, 1, 1});
     g.click("Bild21");
-    QCOMPARE(g.titles(), QStringList({"Pelko-Morvelt: Hilfe", "Pelko-Morvelt - Das Entwicklerteam", "Pelko-Morvelt: Hilfe"}));
+    QCOMPARE(g.titles(),
+             QStringList({"Pelko-Morvelt: Hilfe", "Pelko-Morvelt - Das Entwicklerteam", "Pelko-Morvelt: Hilfe"}));
     QCOMPARE(g.t.dialogs.shown[0].text, rewardNote() + QStringLiteral("\r"));
     QCOMPARE(g.t.dialogs.shown[2].text, controlsHelp() + QStringLiteral("\r"));
     const Message quit = g.t.dialogs.shown[1];
@@ -433,7 +440,8 @@ void GameTest::listsAndScoresShowEveryCharacter()
             // The entries have no descenders: their glyphs, not the font's full height, must fit a row.
             const QString text = list->item(row)->text();
             const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
-            QVERIFY2(list->fontMetrics().horizontalAdvance(text.trimmed()) + 2 * margin <= item.width(), qPrintable(text));
+            QVERIFY2(list->fontMetrics().horizontalAdvance(text.trimmed()) + 2 * margin <= item.width(),
+                     qPrintable(text));
             QCOMPARE(list->textElideMode(), Qt::ElideNone);
             QVERIFY(list->fontMetrics().tightBoundingRect(text).height() <= item.height());
         }
