@@ -1,5 +1,5 @@
 #include "contest/contestwindow.h"
-#include "contest/program.h"
+#include "app/program.h"
 
 #include <QApplication>
 

@@ -2,6 +2,9 @@
 
 #include "modul1.h"
 
+#include "platform/clock.h"
+#include "platform/random.h"
+
 #include <QColor>
 #include <QStringList>
 
@@ -21,6 +24,27 @@ enum class Sign { None, Plus, Minus };
 // Dice are numbered as the game counts them: die 1 sits in the middle,
 // die 2 on the right and die 3 on the left.
 inline constexpr int kDice = 3;
+
+// What a confirmation of the arrow number came to.
+enum class Confirmation {
+    Ignored,    // no game runs
+    Wrong,      // the error message repeats the task
+    Correct,    // the roll runs
+    CorrectDue, // the roll runs, and a memory game is due
+};
+
+// How a roll ended.
+enum class RollEnd {
+    Skipped,  // the memory game is on screen
+    Stands,   // the next task waits for its answer
+    GameOver, // the result would reach an end of the range: a winner
+};
+
+// The four numbers each roll tick draws.
+struct Draw {
+    Sign sign;
+    std::array<int, kDice> faces;
+};
 
 // Everything the main window shows; the window copies it onto its controls.
 struct ContestView {
@@ -48,6 +72,7 @@ struct ContestView {
     QStringList rangeEntries;
     int rangeSelected = -1;
     QStringList diceEntries;
+    int diceListFills = 0; // rises each time the list is filled afresh, which clears its selection
     bool rollTimerOn = false;
     std::vector<ScaleTick> scale;
 };
@@ -73,12 +98,40 @@ public:
     // The slider's value changed, by key, click, drag or code.
     void sliderChange(int value);
 
+    // A click on the arrow number, or Enter.
+    Confirmation confirm();
+    // The one-line form of the current task, as the error message repeats it.
+    QString taskText() const;
+    // The roll is cut short, as the memory reward does.
+    void stopRoll();
+
+    // One tick of the roll; true when it was the tenth, which ends the roll.
+    bool rollTick(platform::Random& random, const platform::Clock& clock);
+    // Draws sign and dice from a freshly seeded generator, and sums the dice in play.
+    Draw draw(platform::Random& random, const platform::Clock& clock);
+    // The end of a roll: the next task from the arrow number, the range test, the turn.
+    RollEnd nextTask(bool memoVisible);
+    // The name of the player who won the game that nextTask just ended; that player's score has risen.
+    QString winner() const { return winner_; }
+
+    // The menu's lists: each button opens its list or closes it again.
+    void diceListButton();
+    void rangeListButton();
+    void rangeChosen(int index);
+    void diceChosen(int index);
+
 private:
     void placeArrow(int sliderValue);
+    void showDraw(const Draw& draw);
+    void endGame();
 
     Modul1& vars_;
     ContestView view_;
+    QString winner_;
 };
+
+// The operating instructions shown by the help button from the first task on.
+QString controlsHelp();
 
 // The reward note shown by the help button until the first task.
 QString rewardNote();

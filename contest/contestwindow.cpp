@@ -1,7 +1,6 @@
 #include "contestwindow.h"
 
 #include "assets/artwork.h"
-#include "contest/program.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
 #include "platform/units.h"
@@ -43,7 +42,7 @@ PictureBox* menuButton(const char* name, QWidget* parent, int left, const char* 
                                    artwork::icon(iconName), kNavy, tip);
 }
 
-QListWidget* popupList(const char* name, QWidget* parent, QRect geometry)
+QListWidget* popupList(const char* name, QWidget* parent, QRect geometry, const QString& tip)
 {
     auto* list = new QListWidget(parent);
     list->setObjectName(QString::fromLatin1(name));
@@ -54,13 +53,31 @@ QListWidget* popupList(const char* name, QWidget* parent, QRect geometry)
     pal.setColor(QPalette::Text, kFormBack);
     list->setPalette(pal);
     list->setFrameShape(QFrame::Box);
+    // Sized to hold every entry whole, so scroll bars would only cut entries off.
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The range entries end in a blank; an ellipsis would cut the number before it.
+    list->setTextElideMode(Qt::ElideNone);
+    list->setFocusPolicy(Qt::NoFocus);
+    list->setAccessibleName(tip);
     list->hide();
     return list;
 }
 
+// Fills a list with one row of equal height per entry, so all of them fit its height.
+void fillList(QListWidget* list, const QStringList& entries)
+{
+    list->clear();
+    list->addItems(entries);
+    if (entries.isEmpty()) return;
+    const int rowHeight = list->contentsRect().height() / static_cast<int>(entries.size());
+    for (int row = 0; row < list->count(); ++row) list->item(row)->setSizeHint(QSize(0, rowHeight));
+}
+
 } // namespace
 
-ContestWindow::ContestWindow(Program& program) : program_(program), contest_(program.vars)
+ContestWindow::ContestWindow(Modul1& vars, platform::Services& services, std::function<bool()> memoVisible)
+    : vars_(vars), services_(services), memoVisible_(std::move(memoVisible)), contest_(vars)
 {
     platform::setupFixedWindow(this, QStringLiteral("Form1"), contest_.view().title, 10365, 6435, kFormBack);
     setFont(designFont(kSansSerif, 8.25));
@@ -72,6 +89,10 @@ ContestWindow::ContestWindow(Program& program) : program_(program), contest_(pro
 
     rollTimer_.setObjectName(QStringLiteral("Zeit1"));
     rollTimer_.setInterval(500);
+    connect(&rollTimer_, &QTimer::timeout, this, &ContestWindow::Zeit1_Timer);
+
+    // Enter confirms wherever the focus is; all other keys go on to the focused control.
+    new platform::KeyPreview(this, [this](int key) { return Form_KeyDown(key); });
 
     Form_Load();
 }
@@ -103,12 +124,12 @@ void ContestWindow::buildPlayingArea()
         auto* avatar = new PictureBox(QString::fromLatin1(name), this, QRect(left, 2040, 495, 495));
         avatar->setPicture(artwork::icon("person"));
     }
-    // The score labels are as wide as the gaps between them.
-    leftScore_ = greenLabel("Bezeichnung10", this, {4320, 1920, 495, 615}, QStringLiteral("0"), 24);
+    // Scores count over the whole run: each number grows away from the colon, room for three digits.
+    leftScore_ = greenLabel("Bezeichnung10", this, {3720, 1920, 1095, 615}, QStringLiteral("0"), 24);
     leftScore_->setAlignment(Qt::AlignRight | Qt::AlignTop);
     greenLabel("Bezeichnung15", this, {4920, 1920, 375, 615}, QStringLiteral(":"), 24)
         ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    rightScore_ = greenLabel("Bezeichnung11", this, {5400, 1920, 615, 615}, QStringLiteral("0"), 24);
+    rightScore_ = greenLabel("Bezeichnung11", this, {5400, 1920, 1095, 615}, QStringLiteral("0"), 24);
 
     // The ends stand left and right of the number line, clear of the scale.
     rangeLow_ = new Label(QStringLiteral("Bezeichnung12"), this, QRect(150, 3120, 435, 255));
@@ -125,6 +146,8 @@ void ContestWindow::buildPlayingArea()
     arrowNumber_->setSingleBorder();
     arrowNumber_->setAlignment(Qt::AlignCenter);
     arrowNumber_->setCursor(Qt::PointingHandCursor);
+    platform::nameForUsers(arrowNumber_, QStringLiteral("Antwort bestätigen"));
+    connect(arrowNumber_, &Label::clicked, this, &ContestWindow::Bezeichnung3_Click);
 
     slider_ = new QScrollBar(Qt::Horizontal, this);
     slider_->setObjectName(QStringLiteral("HBildlauf1"));
@@ -137,6 +160,9 @@ void ContestWindow::buildPlayingArea()
     slider_->setFocusPolicy(Qt::StrongFocus);
     // Qt's scroll bars invert their keys by default, which would send Right to the left.
     slider_->setInvertedControls(false);
+    // Qt's own menu on a scroll bar is English and can move it: not for children.
+    slider_->setContextMenuPolicy(Qt::PreventContextMenu);
+    platform::nameForUsers(slider_, QStringLiteral("Ergebnis einstellen"));
     connect(slider_, &QScrollBar::valueChanged, this, [this](int value) {
         contest_.sliderChange(value);
         render();
@@ -165,6 +191,7 @@ void ContestWindow::buildTaskRow()
         auto* box =
             new PictureBox(QString::fromLatin1(boxNames[die]), this, QRect(frameLefts[die] + 120, 600, 975, 975));
         box->setCursor(Qt::PointingHandCursor);
+        platform::nameForUsers(box, QStringLiteral("Würfel %1").arg(die + 1));
         connect(box, &PictureBox::clicked, this, &ContestWindow::dieClicked);
         dieBoxes_[die] = box;
     }
@@ -179,21 +206,45 @@ void ContestWindow::buildTaskRow()
 
 void ContestWindow::buildMenuBar()
 {
-    menuButton("Bild20", this, 120, "quit", QStringLiteral("Beenden"));
-    menuButton("Bild21", this, 720, "help", QStringLiteral("Hilfe"));
-    menuButton("Bild22", this, 1320, "dice", QStringLiteral("Anzahl der Würfel"));
-    menuButton("Bild23", this, 1920, "abacus", QStringLiteral("Zahlenraum"));
-    menuButton("Bild24", this, 2520, "person", QStringLiteral("Spieler"));
-    menuButton("Bild26", this, 3120, "printer", QStringLiteral("Arbeitsblatt"));
-    menuButton("Bild25", this, 3720, "info", QStringLiteral("Programm-Info"));
+    const auto onClick = [this](PictureBox* button, auto handler) {
+        connect(button, &PictureBox::clicked, this, handler);
+    };
+    onClick(menuButton("Bild20", this, 120, "quit", QStringLiteral("Beenden")), &ContestWindow::Bild20_Click);
+    onClick(menuButton("Bild21", this, 720, "help", QStringLiteral("Hilfe")), &ContestWindow::Bild21_Click);
+    onClick(menuButton("Bild22", this, 1320, "dice", QStringLiteral("Anzahl der Würfel")), [this] {
+        contest_.diceListButton();
+        render();
+        if (!contest_.view().diceListShown) focusSlider();
+    });
+    onClick(menuButton("Bild23", this, 1920, "abacus", QStringLiteral("Zahlenraum")), [this] {
+        contest_.rangeListButton();
+        render();
+        if (!contest_.view().rangeListShown) focusSlider();
+    });
+    onClick(menuButton("Bild24", this, 2520, "person", QStringLiteral("Spieler")),
+            [this] { menuWish(&ContestWindow::playersWanted); });
+    onClick(menuButton("Bild26", this, 3120, "printer", QStringLiteral("Arbeitsblatt")),
+            [this] { menuWish(&ContestWindow::worksheetsWanted); });
+    onClick(menuButton("Bild25", this, 3720, "info", QStringLiteral("Programm-Info")),
+            [this] { menuWish(&ContestWindow::infoWanted); });
 
     status_ = new Label(QStringLiteral("Bezeichnung6"), this, QRect(4320, 5760, 5895, 495));
     status_->setFont(designFont(kSansSerif, 18));
     status_->setBackColor(kNavy);
     status_->setForeColor(Qt::white);
 
-    diceList_ = popupList("Liste2", this, QRect(1320, 4920, 1575, 840));
-    rangeList_ = popupList("Liste1", this, QRect(1920, 3000, 1815, 2730));
+    diceList_ = popupList("Liste2", this, QRect(1320, 4920, 1575, 840), QStringLiteral("Anzahl der Würfel"));
+    rangeList_ = popupList("Liste1", this, QRect(1920, 3000, 1815, 2730), QStringLiteral("Zahlenraum"));
+    connect(diceList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        contest_.diceChosen(diceList_->row(item));
+        render();
+        focusSlider();
+    });
+    connect(rangeList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        contest_.rangeChosen(rangeList_->row(item));
+        render();
+        focusSlider();
+    });
 }
 
 void ContestWindow::buildTemplates()
@@ -254,15 +305,12 @@ void ContestWindow::render()
     }
     status_->setCaption(view.status);
 
-    if (rangeList_->count() != view.rangeEntries.size()) {
-        rangeList_->clear();
-        rangeList_->addItems(view.rangeEntries);
-    }
+    if (rangeList_->count() != view.rangeEntries.size()) fillList(rangeList_, view.rangeEntries);
     rangeList_->setCurrentRow(view.rangeSelected);
     rangeList_->setVisible(view.rangeListShown);
-    if (diceList_->count() != view.diceEntries.size()) {
-        diceList_->clear();
-        diceList_->addItems(view.diceEntries);
+    if (diceListFills_ != view.diceListFills) {
+        fillList(diceList_, view.diceEntries);
+        diceListFills_ = view.diceListFills;
     }
     diceList_->setVisible(view.diceListShown);
 
@@ -291,7 +339,7 @@ void ContestWindow::showEvent(QShowEvent* event)
 void ContestWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    program_.end();
+    emit endRequested();
 }
 
 void ContestWindow::mousePressEvent(QMouseEvent* event)
@@ -309,4 +357,75 @@ void ContestWindow::paintEvent(QPaintEvent* event)
         const int x = platform::px(tick.x);
         painter.drawLine(x, platform::px(tick.yFrom), x, platform::px(tick.yTo));
     }
+}
+
+bool ContestWindow::Form_KeyDown(int key)
+{
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    Bezeichnung3_Click();
+    return true;
+}
+
+void ContestWindow::Bezeichnung3_Click()
+{
+    const Confirmation result = contest_.confirm();
+    render();
+    if (result == Confirmation::Wrong) {
+        message({QStringLiteral("\r") + contest_.taskText() + QStringLiteral("\r\r"), QStringLiteral("F e h l e r")});
+        focusSlider();
+    } else if (result == Confirmation::CorrectDue) {
+        // The roll goes on while the message is open; it may even end the game meanwhile.
+        message({QStringLiteral("Zur Aufmunterung gibt es ein Spiel ...\r"), QStringLiteral("Pelko-Memory")});
+        contest_.stopRoll();
+        render();
+        // Once the game ended and the catching game took over, a second reward window would stand beside it.
+        if (isVisible()) emit memoryRewardDue();
+    }
+}
+
+void ContestWindow::Zeit1_Timer()
+{
+    const bool ended = contest_.rollTick(services_.random, services_.clock);
+    render();
+    if (ended) NextTask();
+}
+
+void ContestWindow::NextTask()
+{
+    const RollEnd end = contest_.nextTask(memoVisible_ && memoVisible_());
+    if (end == RollEnd::Skipped) return;
+    focusSlider();
+    render();
+    if (end != RollEnd::GameOver) return;
+    message(
+        {QStringLiteral("Jetzt gibt es ein Belohnungsspiel.\r"), contest_.winner() + QStringLiteral(" hat gewonnen!")});
+    emit gameWon();
+    contest_.resetGame();
+    render();
+}
+
+void ContestWindow::Bild20_Click()
+{
+    contest_.hideLists();
+    render();
+    const platform::MsgResult answer = message({QStringLiteral("Willst du das Programm jetzt beenden?\r\r"),
+                                                QStringLiteral("Pelko-Morvelt - Das Entwicklerteam"),
+                                                platform::MsgButtons::YesNo, platform::MsgIcon::Question, true});
+    if (answer != platform::MsgResult::No) emit endRequested();
+}
+
+void ContestWindow::Bild21_Click()
+{
+    message({vars_.helpText + QStringLiteral("\r"), QStringLiteral("Pelko-Morvelt: Hilfe")});
+}
+
+void ContestWindow::menuWish(void (ContestWindow::*wish)())
+{
+    // The other windows open only between rolls.
+    if (!rollTimer_.isActive()) emit(this->*wish)();
+}
+
+platform::MsgResult ContestWindow::message(const platform::Message& message)
+{
+    return services_.dialogs.show(this, message);
 }

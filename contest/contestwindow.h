@@ -2,12 +2,14 @@
 
 #include "contest.h"
 
+#include "platform/services.h"
+
 #include <QTimer>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
-class Program;
 class QListWidget;
 class QScrollBar;
 
@@ -21,7 +23,8 @@ class Shape;
 class ContestWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit ContestWindow(Program& program);
+    // memoVisible tells whether the memory game is on screen, which holds the next task back.
+    ContestWindow(Modul1& vars, platform::Services& services, std::function<bool()> memoVisible);
 
     Contest& contest() { return contest_; }
     // Copies the contest's state onto the controls.
@@ -29,6 +32,20 @@ public:
 
     QScrollBar* slider() const { return slider_; }
     QTimer& rollTimer() { return rollTimer_; }
+
+    void Zeit1_Timer();
+
+signals:
+    // Every third correct answer: the memory game is to replace this window.
+    void memoryRewardDue();
+    // A game was won: the catching game is to replace this window.
+    void gameWon();
+    // The menu asks for the player, worksheet or info window; only while no roll runs.
+    void playersWanted();
+    void worksheetsWanted();
+    void infoWanted();
+    // The quit question was answered Yes, or the window was closed.
+    void endRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -44,10 +61,19 @@ private:
 
     void Form_Load();
     void Form_Activate();
+    bool Form_KeyDown(int key);
     void dieClicked();
+    void Bezeichnung3_Click();
+    void NextTask();
+    void Bild20_Click();
+    void Bild21_Click();
+    void menuWish(void (ContestWindow::*wish)());
     void focusSlider();
+    platform::MsgResult message(const platform::Message& message);
 
-    Program& program_;
+    Modul1& vars_;
+    platform::Services& services_;
+    std::function<bool()> memoVisible_;
     Contest contest_;
 
     platform::Label* firstNumber_ = nullptr;  // Bezeichnung7
@@ -70,5 +96,6 @@ private:
     std::array<platform::PictureBox*, 9> faceTemplates_{};
     platform::PictureBox* plusTemplate_ = nullptr;
     platform::PictureBox* minusTemplate_ = nullptr;
+    int diceListFills_ = 0;
     QTimer rollTimer_; // Zeit1
 };

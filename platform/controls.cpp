@@ -53,6 +53,8 @@ Label::Label(const QString& name, QWidget* parent, QRect twipsGeometry) : QLabel
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Designed on light backgrounds: a dark desktop theme must not turn the text white.
+    setForeColor(Qt::black);
     new ClickFilter(this, [this] { emit clicked(); });
 }
 

@@ -1,8 +1,6 @@
 #include "catchwindow.h"
 
 #include "assets/artwork.h"
-#include "contest/contestwindow.h"
-#include "contest/program.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
 #include "platform/numbertext.h"
@@ -33,7 +31,6 @@ Label* topLabel(const char* name, QWidget* parent, QRect geometry, const QString
 {
     auto* label = new Label(QString::fromLatin1(name), parent, geometry);
     label->setTransparentBack();
-    label->setForeColor(Qt::black); // never the theme's text colour: the frames behind are white
     label->setAlignment(align | Qt::AlignTop);
     label->setCaption(caption);
     return label;
@@ -59,7 +56,8 @@ PictureBox* iconButton(const char* name, QWidget* parent, int left, const char* 
 
 } // namespace
 
-CatchWindow::CatchWindow(Program& program) : program_(program), game_(program.vars, program.services.random)
+CatchWindow::CatchWindow(Modul1& vars, platform::Services& services)
+    : vars_(vars), services_(services), game_(vars, services.random)
 {
     platform::setupFixedWindow(this, QStringLiteral("fang"), QStringLiteral("Zahlenfange"), 7350, 6015, kNavy);
     setFont(designFont(kSansSerif, 8.25));
@@ -88,8 +86,10 @@ void CatchWindow::buildTopRow()
         frame->setFill(Qt::white);
     }
 
-    connect(iconButton("Bild1", this, 120, "exit", QStringLiteral("Spiel beenden")), &PictureBox::clicked, this, &CatchWindow::Bild1_Click);
-    connect(iconButton("Bild2", this, 6720, "help", QStringLiteral("Hilfe")), &PictureBox::clicked, this, &CatchWindow::Bild2_Click);
+    connect(iconButton("Bild1", this, 120, "exit", QStringLiteral("Spiel beenden")), &PictureBox::clicked, this,
+            &CatchWindow::Bild1_Click);
+    connect(iconButton("Bild2", this, 6720, "help", QStringLiteral("Hilfe")), &PictureBox::clicked, this,
+            &CatchWindow::Bild2_Click);
 
     seconds_ = topLabel("Bezeichnung6", this, {840, 240, 495, 255}, QStringLiteral("0"), Qt::AlignRight);
     topLabel("Bezeichnung7", this, {1320, 240, 495, 255}, QStringLiteral(" Sek"), Qt::AlignHCenter);
@@ -144,7 +144,7 @@ void CatchWindow::render()
     next_->setCaption(game_.nextCaption());
     rest_->setCaption(game_.restCaption());
     printField();
-    catcher_->move(platform::twipsPoint(program_.vars.catcherCol * kCellTwips, program_.vars.catcherRow * kCellTwips));
+    catcher_->move(platform::twipsPoint(vars_.catcherCol * kCellTwips, vars_.catcherRow * kCellTwips));
     catcher_->setVisible(game_.catcherShown());
     platform::keepRunning(*clock_, game_.clockOn());
 }
@@ -226,27 +226,27 @@ void CatchWindow::HBildlauf1_Change(int value)
 
 void CatchWindow::Bild1_Click()
 {
-    const platform::MsgResult answer = program_.services.dialogs.show(
-        this, {QStringLiteral("Dieses Spiel jetzt beenden?\r"), QStringLiteral("Zahlenfange"),
-               platform::MsgButtons::YesNo, platform::MsgIcon::Critical});
+    const platform::MsgResult answer =
+        services_.dialogs.show(this, {QStringLiteral("Dieses Spiel jetzt beenden?\r"), QStringLiteral("Zahlenfange"),
+                                      platform::MsgButtons::YesNo, platform::MsgIcon::Critical});
     // On No the game goes on; the clock has kept running while the question was open.
     if (answer == platform::MsgResult::Yes) EndGame();
 }
 
 void CatchWindow::Bild2_Click()
 {
-    program_.services.dialogs.show(this, {QStringLiteral("Du musst die Ziffern von 0 bis 9 der Reihe\r"
-                                                         "nach fangen. Gesteuert wird mit den vier\r"
-                                                         "Pfeiltasten rechts auf deiner PC-Tastatur.\r"),
-                                          QStringLiteral("Zahlfange: Hilfe")});
+    services_.dialogs.show(this, {QStringLiteral("Du musst die Ziffern von 0 bis 9 der Reihe\r"
+                                                 "nach fangen. Gesteuert wird mit den vier\r"
+                                                 "Pfeiltasten rechts auf deiner PC-Tastatur.\r"),
+                                  QStringLiteral("Zahlfange: Hilfe")});
     field_->setFocus(Qt::OtherFocusReason);
 }
 
 void CatchWindow::ShowResult()
 {
-    program_.services.dialogs.show(this, {QStringLiteral("Du hast es in") + platform::blankLedNumber(game_.seconds()) +
-                                              QStringLiteral(" Sekunden geschafft.\r"),
-                                          QStringLiteral("Wendolix")});
+    services_.dialogs.show(this, {QStringLiteral("Du hast es in") + platform::blankLedNumber(game_.seconds()) +
+                                      QStringLiteral(" Sekunden geschafft.\r"),
+                                  QStringLiteral("Wendolix")});
     EndGame();
 }
 
@@ -255,5 +255,5 @@ void CatchWindow::EndGame()
     game_.EndGame();
     render();
     clock_->setInterval(1000);
-    platform::switchWindow(this, &program_.form1());
+    emit left();
 }

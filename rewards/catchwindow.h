@@ -2,11 +2,13 @@
 
 #include "catchgame.h"
 
+#include "contest/modul1.h"
+#include "platform/services.h"
+
 #include <QWidget>
 
 #include <functional>
 
-class Program;
 class QScrollBar;
 class QTimer;
 
@@ -21,13 +23,17 @@ class PictureBox;
 class CatchWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit CatchWindow(Program& program);
+    CatchWindow(Modul1& vars, platform::Services& services);
 
     CatchGame& game() { return game_; }
     // Copies the game's state onto the controls.
     void render();
 
     void Zeit1_Timer();
+
+signals:
+    // The game is over, however it was left: the main window is to come back.
+    void left();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -50,7 +56,8 @@ private:
     void EndGame();
     void printField();
 
-    Program& program_;
+    Modul1& vars_;
+    platform::Services& services_;
     CatchGame game_;
 
     platform::Label* seconds_ = nullptr;    // Bezeichnung6

@@ -1,8 +1,6 @@
 #include "memorywindow.h"
 
 #include "assets/artwork.h"
-#include "contest/contestwindow.h"
-#include "contest/program.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
 #include "platform/units.h"
@@ -22,16 +20,15 @@ const QColor kBlue(0, 0, 192);
 
 } // namespace
 
-MemoryWindow::MemoryWindow(Program& program)
-    : program_(program), board_(program.services.random, program.vars.catcherCol)
+MemoryWindow::MemoryWindow(Modul1& vars, platform::Services& services)
+    : services_(services), board_(services.random, vars.catcherCol)
 {
     // Where the window opens is left to the window system.
     platform::setupFixedWindow(this, QStringLiteral("memo"), QStringLiteral("Zahlenmemo"), 5805, 5325, kNavy);
     setFont(designFont(kSansSerif, 8.25));
 
-    auto* exitButton =
-        platform::pictureButton(QStringLiteral("Bild1"), this, QRect(240, 120, 495, 495), artwork::icon("exit"), kNavy,
-                                                     QStringLiteral("Spiel beenden"));
+    auto* exitButton = platform::pictureButton(QStringLiteral("Bild1"), this, QRect(240, 120, 495, 495),
+                                               artwork::icon("exit"), kNavy, QStringLiteral("Spiel beenden"));
     connect(exitButton, &platform::PictureBox::clicked, this, &MemoryWindow::exitClick);
 
     auto* instructions = new Label(QStringLiteral("Bezeichnung19"), this, QRect(840, 120, 4695, 495));
@@ -103,14 +100,14 @@ void MemoryWindow::exitClick()
 {
     const platform::Message question{QStringLiteral("  Dieses Spiel jetzt beenden?"), QStringLiteral("Zahlenmemory"),
                                      platform::MsgButtons::YesNo, platform::MsgIcon::Question, true};
-    if (program_.services.dialogs.show(this, question) == platform::MsgResult::Yes) EndGame();
+    if (services_.dialogs.show(this, question) == platform::MsgResult::Yes) EndGame();
 }
 
 void MemoryWindow::ShowResult()
 {
-    program_.services.dialogs.show(this, platform::Message{QStringLiteral("  Das Spiel ist beendet!\r"),
-                                                           QStringLiteral("Memory"), platform::MsgButtons::Ok,
-                                                           platform::MsgIcon::None, false});
+    services_.dialogs.show(this,
+                           platform::Message{QStringLiteral("  Das Spiel ist beendet!\r"), QStringLiteral("Memory"),
+                                             platform::MsgButtons::Ok, platform::MsgIcon::None, false});
     EndGame();
 }
 
@@ -118,7 +115,7 @@ void MemoryWindow::EndGame()
 {
     board_.EndGame();
     render();
-    platform::switchWindow(this, &program_.form1());
+    emit left();
 }
 
 void MemoryWindow::closeEvent(QCloseEvent* event)

@@ -2,11 +2,12 @@
 
 #include "memoryboard.h"
 
+#include "contest/modul1.h"
+#include "platform/services.h"
+
 #include <QWidget>
 
 #include <array>
-
-class Program;
 
 namespace platform {
 class Label;
@@ -16,9 +17,13 @@ class Label;
 class MemoryWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MemoryWindow(Program& program);
+    MemoryWindow(Modul1& vars, platform::Services& services);
 
     MemoryBoard& board() { return board_; }
+
+signals:
+    // The game is over, however it was left: the main window is to come back.
+    void left();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -34,7 +39,7 @@ private:
     // Copies the board onto the fields and the hidden state labels.
     void render();
 
-    Program& program_;
+    platform::Services& services_;
     MemoryBoard board_;
     std::array<platform::Label*, MemoryBoard::kFields> fields_{}; // Bezeichnung1..18
     std::array<platform::Label*, 6> stateLabels_{};               // Bezeichnung20..25

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "contest/program.h"
+#include "app/program.h"
 #include "platform/services.h"
 
 #include <QList>

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "modul1.h"
+#include "contest/modul1.h"
 #include "platform/services.h"
+
+#include <QObject>
 
 #include <memory>
 
@@ -9,12 +11,14 @@ class ContestWindow;
 class MemoryWindow;
 class CatchWindow;
 
-// The program's state: the shared variables, the platform services and the one
-// instance of each window, each built on first use.
-class Program {
+// The composition root: the shared variables, the platform services and the one
+// instance of each window, each built on first use and wired to the others here.
+// Windows never meet but through this class.
+class Program : public QObject {
+    Q_OBJECT
 public:
     explicit Program(platform::Services services);
-    ~Program();
+    ~Program() override;
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
@@ -24,13 +28,13 @@ public:
     ContestWindow& form1();
     MemoryWindow& memo();
     CatchWindow& fang();
-    bool hasMemo() const { return memo_ != nullptr; }
-    bool hasFang() const { return fang_ != nullptr; }
 
     // Ends the program at once: every window goes, no further step runs.
     void end();
 
 private:
+    bool memoVisible() const;
+
     std::unique_ptr<ContestWindow> form1_;
     std::unique_ptr<MemoryWindow> memo_;
     std::unique_ptr<CatchWindow> fang_;
