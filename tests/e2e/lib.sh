@@ -1,0 +1,99 @@
+# Steps the end-to-end scripts share, sourced by them: a display of their own, the
+# program's windows found by title, and clicks at the places the window designs give
+# in twips (15 to a pixel). There is no window manager, so a window's client area
+# sits where the program put it and keyboard focus follows the program's own requests.
+#   e2e_start_display           Xvfb on the first free display; exports DISPLAY
+#   e2e_wait_window TITLE [S]   waits up to S seconds (5) for that window; sets win, win_x, win_y, win_w, win_h
+#   e2e_wait_closed TITLE ID [S] waits until window ID of that title is gone
+#   e2e_click LEFT TOP WIDTH HEIGHT   clicks the middle of that rectangle (twips) of the window last found
+#   e2e_key KEY...              presses keys on whatever has the focus, as a user does
+#   e2e_run BINARY              starts the program in the background
+#   e2e_quit                    closes the main window and waits for the program to end
+#   e2e_fail MESSAGE            reports and ends the script
+# The caller sets `probe` to the x11probe binary and calls e2e_cleanup from its exit trap.
+
+e2e_xvfb=""
+e2e_numberfile=""
+e2e_pid=""
+
+e2e_fail()
+{
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+e2e_start_display()
+{
+    e2e_numberfile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$e2e_numberfile" 2>/dev/null &
+    e2e_xvfb=$!
+    local _
+    for _ in $(seq 1 100); do [ -s "$e2e_numberfile" ] && break; sleep 0.1; done
+    [ -s "$e2e_numberfile" ] || e2e_fail "Xvfb did not start"
+    export DISPLAY=":$(head -n 1 "$e2e_numberfile")"
+    # A real X window, whatever platform the calling shell asked Qt for.
+    export QT_QPA_PLATFORM=xcb
+}
+
+e2e_wait_window()
+{
+    local title=$1 tenths=$((${2:-5} * 10)) found="" _
+    for _ in $(seq 1 "$tenths"); do
+        found=$("$probe" find "$title") && break
+        sleep 0.1
+    done
+    [ -n "$found" ] || return 1
+    read -r win win_x win_y win_w win_h <<<"$found"
+}
+
+e2e_wait_closed()
+{
+    local title=$1 id=$2 tenths=$((${3:-5} * 10)) found _
+    for _ in $(seq 1 "$tenths"); do
+        found=$("$probe" find "$title") || return 0
+        [ "${found%% *}" != "$id" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+e2e_click()
+{
+    local x=$((win_x + ($1 + $3 / 2) / 15)) y=$((win_y + ($2 + $4 / 2) / 15))
+    xdotool mousemove --sync "$x" "$y" click 1
+}
+
+e2e_key()
+{
+    xdotool key --delay 50 "$@"
+}
+
+e2e_run()
+{
+    "$1" &
+    e2e_pid=$!
+}
+
+e2e_quit()
+{
+    "$probe" close "$1"
+    local _ status=0
+    for _ in $(seq 1 50); do
+        if ! kill -0 "$e2e_pid" 2>/dev/null; then
+            wait "$e2e_pid" || status=$?
+            e2e_pid=""
+            [ "$status" -eq 0 ] || e2e_fail "the program ended with status $status"
+            return 0
+        fi
+        sleep 0.1
+    done
+    e2e_fail "the program still runs 5 s after its main window was closed"
+}
+
+e2e_cleanup()
+{
+    [ -n "$e2e_pid" ] && kill "$e2e_pid" 2>/dev/null
+    [ -n "$e2e_xvfb" ] && kill "$e2e_xvfb" 2>/dev/null
+    [ -n "$e2e_numberfile" ] && rm -f "$e2e_numberfile"
+    return 0
+}
