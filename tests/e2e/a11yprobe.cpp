@@ -1,10 +1,12 @@
 // Reads the program's windows as a screen reader does, over AT-SPI: every object of
 // every application on the accessibility bus, one a line, indented by depth:
-//   a11yprobe                     prints "ROLE: NAME" lines, line breaks in names as \n
+//   a11yprobe                     prints "ROLE: NAME" lines, line breaks in names as \n, followed
+//                                 by " [checked]" and " [focused]" where those states are set
 // Message boxes and labels hand their texts to AT-SPI, so a test can check what a
 // box says without reading pixels. The bus address comes from the session bus.
 #include <QCoreApplication>
 #include <QDBusArgument>
+#include <QDBusMetaType>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -55,6 +57,17 @@ QString text(const QDBusMessage& reply)
     return value.toString();
 }
 
+// The states a test asks about, from AT-SPI's state set (bit n of word n / 32).
+QString states(const QDBusMessage& reply)
+{
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return {};
+    const auto words = qdbus_cast<QList<uint>>(reply.arguments().first());
+    const auto has = [&](int state) { return words.size() > state / 32 && (words[state / 32] >> (state % 32) & 1); };
+    constexpr int kChecked = 4, kFocused = 12;
+    return QString(has(kChecked) ? QStringLiteral(" [checked]") : QString()) +
+           (has(kFocused) ? QStringLiteral(" [focused]") : QString());
+}
+
 void dump(QDBusConnection& bus, const Ref& ref, int depth)
 {
     if (depth > 40) return;
@@ -62,7 +75,9 @@ void dump(QDBusConnection& bus, const Ref& ref, int depth)
     QString name = text(call(bus, ref, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
                              {QStringLiteral("org.a11y.atspi.Accessible"), QStringLiteral("Name")}));
     name.replace(u'\r', QStringLiteral("\\r")).replace(u'\n', QStringLiteral("\\n"));
-    std::printf("%s%s: %s\n", QByteArray(2 * depth, ' ').constData(), qPrintable(role), qPrintable(name));
+    const QString state = states(call(bus, ref, QStringLiteral("org.a11y.atspi.Accessible"), QStringLiteral("GetState")));
+    std::printf("%s%s: %s%s\n", QByteArray(2 * depth, ' ').constData(), qPrintable(role), qPrintable(name),
+                qPrintable(state));
     for (const Ref& child : children(bus, ref)) dump(bus, child, depth + 1);
 }
 

@@ -4,7 +4,8 @@
 # sits where the program put it and keyboard focus follows the program's own requests.
 #   e2e_start_display           a scratch folder $e2e_dir as HOME, and Xvfb on the first free display
 #   e2e_start_a11y              a session bus and an accessibility bus of their own, so that
-#                               e2e_texts TITLE can print what a window says (as a screen reader reads it)
+#                               e2e_texts TITLE and e2e_objects TITLE can tell what a window says
+#                               (as a screen reader reads it)
 #   e2e_wait_window TITLE [S]   waits up to S seconds (5) for that window; sets win, win_x, win_y, win_w, win_h
 #   e2e_wait_closed TITLE ID [S] waits until window ID of that title is gone
 #   e2e_click LEFT TOP WIDTH HEIGHT   clicks the middle of that rectangle (twips) of the window last found
@@ -63,14 +64,25 @@ e2e_start_a11y()
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
-# What the window of that title says: its objects' texts, one a line, line breaks as \n.
-e2e_texts()
+# The objects inside the window of that title, "ROLE: NAME" a line with " [checked]" or
+# " [focused]" after it where set; line breaks in names read \n.
+e2e_objects()
 {
     "$a11yprobe" | awk -v title="$1" '
         { match($0, /^ */); depth = RLENGTH; line = substr($0, depth + 1) }
         inside && depth <= top { inside = 0 }
-        inside { sub(/^[^:]*: /, "", line); if (line != "") print line }
-        !inside && line ~ /^[^:]*: / && substr(line, index(line, ": ") + 2) == title { inside = 1; top = depth }'
+        inside { print line }
+        !inside {
+            name = substr(line, index(line, ": ") + 2)
+            sub(/( \[checked\])?( \[focused\])?$/, "", name)
+            if (name == title) { inside = 1; top = depth }
+        }'
+}
+
+# What the window of that title says: the names of its objects, one a line, empty ones left out.
+e2e_texts()
+{
+    e2e_objects "$1" | sed -e 's/^[^:]*: //' -e 's/\( \[checked\]\)\{0,1\}\( \[focused\]\)\{0,1\}$//' | grep -v '^$' || true
 }
 
 e2e_wait_window()
