@@ -8,7 +8,7 @@
 #                               (as a screen reader reads it)
 #   e2e_wait_window TITLE [S]   waits up to S seconds (5) for that window; sets win, win_x, win_y, win_w, win_h
 #   e2e_wait_closed TITLE ID [S] waits until window ID of that title is gone
-#   e2e_click LEFT TOP WIDTH HEIGHT   clicks the middle of that rectangle (twips) of the window last found
+#   e2e_click LEFT TOP WIDTH HEIGHT   clicks the middle of that rectangle (twips) of window $win
 #   e2e_key KEY...              presses keys on whatever has the focus, as a user does
 #   e2e_run BINARY              starts the program in the background
 #   e2e_quit                    closes the main window and waits for the program to end
@@ -109,8 +109,11 @@ e2e_wait_closed()
 
 e2e_click()
 {
-    local x=$((win_x + ($1 + $3 / 2) / 15)) y=$((win_y + ($2 + $4 / 2) / 15))
-    xdotool mousemove --sync "$x" "$y" click 1
+    local place left top
+    place=$("$probe" place "$win") || e2e_fail "window $win is gone"
+    read -r left top _ <<<"$place"
+    # No --sync: it waits for a motion that never comes when the pointer is already there.
+    xdotool mousemove $((left + ($1 + $3 / 2) / 15)) $((top + ($2 + $4 / 2) / 15)) click 1
 }
 
 e2e_key()

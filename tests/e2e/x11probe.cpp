@@ -1,6 +1,7 @@
 // Looks at the program's windows on an X display (no window manager) as a user would:
 //   x11probe find TITLE           prints "ID X Y WIDTH HEIGHT" of the mapped top-level window of that title,
 //                                 X and Y being its client area's place on the screen
+//   x11probe place ID             prints "X Y WIDTH HEIGHT" of that window, as find does
 //   x11probe close ID             asks the window to close (WM_DELETE_WINDOW), as its close box does
 //   x11probe count ID X Y W H RGB prints how many pixels of that part of the window are near the
 //                                 colour RGB (hex, like ff0000): text colour without reading the text
@@ -31,15 +32,29 @@ Window findMapped(Display* display, const std::string& title, XWindowAttributes&
     return found;
 }
 
+void printPlace(Display* display, Window window, const XWindowAttributes& attributes)
+{
+    int x = 0, y = 0;
+    Window child = 0;
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
+    std::printf("%d %d %d %d\n", x, y, attributes.width, attributes.height);
+}
+
 int find(Display* display, const std::string& title)
 {
     XWindowAttributes attributes;
     const Window window = findMapped(display, title, attributes);
     if (!window) return 1;
-    int x = 0, y = 0;
-    Window child = 0;
-    XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
-    std::printf("%lu %d %d %d %d\n", window, x, y, attributes.width, attributes.height);
+    std::printf("%lu ", window);
+    printPlace(display, window, attributes);
+    return 0;
+}
+
+int place(Display* display, Window window)
+{
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, window, &attributes)) return 1;
+    printPlace(display, window, attributes);
     return 0;
 }
 
@@ -92,13 +107,15 @@ int main(int argc, char* argv[])
     int result = 2;
     if (argc == 3 && std::strcmp(argv[1], "find") == 0)
         result = find(display, argv[2]);
+    else if (argc == 3 && std::strcmp(argv[1], "place") == 0)
+        result = place(display, std::strtoul(argv[2], nullptr, 10));
     else if (argc == 3 && std::strcmp(argv[1], "close") == 0)
         result = close(display, std::strtoul(argv[2], nullptr, 10));
     else if (argc == 8 && std::strcmp(argv[1], "count") == 0)
         result = count(display, std::strtoul(argv[2], nullptr, 10), std::atoi(argv[3]), std::atoi(argv[4]),
                        std::atoi(argv[5]), std::atoi(argv[6]), std::strtoul(argv[7], nullptr, 16));
     else
-        std::fprintf(stderr, "usage: x11probe find TITLE | close ID | count ID X Y W H RGB\n");
+        std::fprintf(stderr, "usage: x11probe find TITLE | place ID | close ID | count ID X Y W H RGB\n");
     XCloseDisplay(display);
     return result;
 }
