@@ -17,8 +17,15 @@ e2e_wait_window "Pelko-Morvelt (Runde 1)" 20 || e2e_fail "no window titled \"Pel
 main=$win
 
 e2e_click 4680 600 975 975 # the middle die starts the game and its roll
-# Ten ticks of 500 ms; an answer during the roll would still be checked against the start value 50.
-sleep 6
+# Ten ticks of 500 ms, then the status line names who answers. An answer during the roll
+# would still be checked against the start value 50.
+started=$SECONDS
+for _ in $(seq 1 200); do
+    e2e_texts "Pelko-Morvelt (Runde 1)" | grep -q ' ist dran!$' && break
+    sleep 0.1
+done
+e2e_texts "Pelko-Morvelt (Runde 1)" | grep -q ' ist dran!$' || e2e_fail "20 s after the die click no player is called"
+echo "the roll ended after about $((SECONDS - started)) s"
 
 # Confirms the slider's value; says whether the error box came, with its text in $said.
 confirm()
