@@ -5,6 +5,8 @@
 #include "rewards/catchwindow.h"
 #include "support/fakes.h"
 
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -185,19 +187,37 @@ private slots:
         QVERIFY(fang.t.program.form1().isVisible() && !fang.clockOn());
     }
 
-    // The window system activates the window again when a box over it closes; that is no new
-    // game, as when the program shows the window: the running game stays.
-    void activationAfterABoxLeavesTheGameRunning()
+    // Only coming on screen by the program's hand starts a game afresh. The window is activated again
+    // when a real box over it closes, and shown again (spontaneously) when restored from the task bar:
+    // the running game stays. Offscreen, no window is active once a box has gone; a desktop's window
+    // manager activates the box's parent then, as the test does here.
+    void realBoxesAndRestoringLeaveTheGameRunning()
     {
-        ShownFang fang;
-        fang.click("Bild5");
-        fang.keys({Qt::Key_Left});
-        fang.window.Zeit1_Timer();
-        fang.click("Bild2");
-        QEvent activate(QEvent::WindowActivate);
-        QApplication::sendEvent(&fang.window, &activate);
-        QCOMPARE(std::tuple(fang.window.game().phase(), fang.caption("Bezeichnung6"), fang.vars.catcherCol),
-                 std::tuple(CatchPhase::Running, QStringLiteral("1"), 8));
+        TestProgram t;
+        QtDialogs dialogs;
+        Services services{dialogs, t.scripted, t.clock, t.printer, t.clipboard, [] {}};
+        Modul1& vars = t.program.vars;
+        CatchWindow window(vars, services);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::mouseClick(control<QWidget>(&window, "Bild5"), Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        window.Zeit1_Timer();
+        QString seen;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            if (QTest::qWaitFor([&] { return QApplication::activeWindow() == box; })) seen = box->windowTitle();
+            box->buttons().value(0)->click();
+        });
+        QTest::mouseClick(control<QWidget>(&window, "Bild2"), Qt::LeftButton);
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.showMinimized();
+        window.showNormal();
+        QCOMPARE(std::tuple(seen, window.game().phase(), control<Label>(&window, "Bezeichnung6")->caption(),
+                            vars.catcherCol),
+                 std::tuple(QStringLiteral("Zahlfange: Hilfe"), CatchPhase::Running, QStringLiteral("1"), 8));
     }
 };
 
