@@ -32,10 +32,7 @@ struct Game {
 
 auto messageOf(const Message& m) { return std::tuple(m.text, m.title, m.buttons, m.icon); }
 
-QString rgb(const QColor& c)
-{
-    return c.isValid() ? QString::asprintf("%d,%d,%d", c.red(), c.green(), c.blue()) : "clear";
-}
+QString rgb(QColor c) { return c.isValid() ? QString::asprintf("%d,%d,%d", c.red(), c.green(), c.blue()) : "clear"; }
 
 // A control as the player sees it, in the window design's terms: twips, RGB colours, points, printed lines.
 QString look(QWidget* c)
@@ -266,8 +263,7 @@ private slots:
         TestProgram t;
         QtDialogs dialogs;
         Services services{dialogs, t.scripted, t.clock, t.printer, t.clipboard, [] {}};
-        Modul1& vars = t.program.vars;
-        CatchWindow window(vars, services);
+        CatchWindow window(t.program.vars, services);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTest::mouseClick(control<QWidget>(&window, "Bild5"), Qt::LeftButton);
@@ -286,7 +282,7 @@ private slots:
         window.showMinimized();
         window.showNormal();
         QCOMPARE(std::tuple(seen, window.game().phase(), control<Label>(&window, "Bezeichnung6")->caption(),
-                            vars.catcherCol),
+                            t.program.vars.catcherCol),
                  std::tuple(QStringLiteral("Zahlfange: Hilfe"), CatchPhase::Running, QStringLiteral("1"), 8));
     }
 };

@@ -21,10 +21,7 @@ QStringList messages(const ScriptedDialogs& dialogs)
     return all;
 }
 
-QString rgb(const QColor& c)
-{
-    return c.isValid() ? QString::asprintf("%d,%d,%d", c.red(), c.green(), c.blue()) : "clear";
-}
+QString rgb(QColor c) { return c.isValid() ? QString::asprintf("%d,%d,%d", c.red(), c.green(), c.blue()) : "clear"; }
 
 // A control as the player sees it, in the window design's terms: twips, RGB colours, points.
 QString look(QWidget* c)
