@@ -49,7 +49,8 @@ InfoWindow::InfoWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     author_->setForeColor(Qt::black);
     author_->setBackColor(kCream);
     author_->setSingleBorder();
-    author_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // Centred both ways: a frame aligned to the top pushes the second line over the bottom edge.
+    author_->setAlignment(Qt::AlignCenter);
 
     lock_ = new QCheckBox(QStringLiteral("  Druckermodul deaktivieren"), this);
     lock_->setObjectName(QStringLiteral("Kontroll1"));
@@ -59,6 +60,7 @@ InfoWindow::InfoWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     pal.setColor(QPalette::WindowText, Qt::white);
     pal.setColor(QPalette::Window, kNavy);
     lock_->setPalette(pal);
+    lock_->setBackgroundRole(QPalette::Window); // a button fills with the light button colour otherwise
     lock_->setAutoFillBackground(true);
     lock_->setChecked(true); // every new window, and so every run, starts with printing locked
 
