@@ -71,8 +71,8 @@ WorksheetWindow::WorksheetWindow(platform::Services& services, SheetSettings& se
                                  std::function<bool()> printingLocked, QWidget* parent)
     : QWidget(parent, Qt::Window), services_(services), settings_(settings), printingLocked_(std::move(printingLocked))
 {
-    platform::setupFixedWindow(this, QStringLiteral("Form3"), QStringLiteral("Pelko-Morvelt: Arbeitsblatt"), 8400,
-                               6165, kGrey);
+    platform::setupFixedWindow(this, QStringLiteral("Form3"), QStringLiteral("Pelko-Morvelt: Arbeitsblatt"), 8400, 6165,
+                               kGrey);
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(designFont(kSansSerif, 8.25));
 
@@ -89,13 +89,13 @@ void WorksheetWindow::buildBar()
 
     auto button = [this](const char* name, int left, int top, const char* icon, const QString& tip,
                          const QColor& back = kNavy) {
-        return platform::pictureButton(QString::fromLatin1(name), this, QRect(left, top, 495, 495),
-                                       artwork::icon(icon), back, tip);
+        return platform::pictureButton(QString::fromLatin1(name), this, QRect(left, top, 495, 495), artwork::icon(icon),
+                                       back, tip);
     };
     connect(button("Bild1", 120, 120, "exit", QStringLiteral("Zurück zum Spiel"), kExitBack),
             &platform::PictureBox::clicked, this, &WorksheetWindow::left);
-    connect(button("Bild2", 720, 120, "newsheet", QStringLiteral("Neues Arbeitsblatt")),
-            &platform::PictureBox::clicked, this, &WorksheetWindow::newSheetClick);
+    connect(button("Bild2", 720, 120, "newsheet", QStringLiteral("Neues Arbeitsblatt")), &platform::PictureBox::clicked,
+            this, &WorksheetWindow::newSheetClick);
     connect(button("Bild3", 120, 720, "dice", QStringLiteral("Anzahl der Würfel")), &platform::PictureBox::clicked,
             this, &WorksheetWindow::diceClick);
     connect(button("Bild4", 720, 720, "range", QStringLiteral("Zahlenraum")), &platform::PictureBox::clicked, this,
@@ -131,6 +131,8 @@ void WorksheetWindow::buildLists()
     solutions_ = sheetList("Liste2", this, 4920);
     platform::nameForUsers(tasks_, QStringLiteral("Aufgaben"));
     platform::nameForUsers(solutions_, QStringLiteral("Lösungen"));
+    // Focus on showing would mark the first line as chosen before anyone chose it.
+    for (QListWidget* list : {tasks_, solutions_}) list->setFocusPolicy(Qt::ClickFocus);
     // A line chosen in one list is shown with its partner in the other.
     connect(tasks_, &QListWidget::currentRowChanged, solutions_, [this](int row) { solutions_->setCurrentRow(row); });
     connect(solutions_, &QListWidget::currentRowChanged, tasks_, [this](int row) { tasks_->setCurrentRow(row); });
