@@ -1,15 +1,22 @@
 #include "program.h"
 
 #include "contest/contestwindow.h"
+#include "info/infowindow.h"
 #include "platform/windows.h"
 #include "rewards/catchwindow.h"
 #include "rewards/memorywindow.h"
+#include "worksheets/worksheetwindow.h"
 
 using platform::switchWindow;
 
 Program::Program(platform::Services services) : services(std::move(services)) {}
 
-Program::~Program() = default;
+Program::~Program()
+{
+    // These two delete themselves when closed; the rest go with their owners.
+    delete form3_.data();
+    delete info_.data();
+}
 
 ContestWindow& Program::form1()
 {
@@ -19,6 +26,8 @@ ContestWindow& Program::form1()
     connect(window, &ContestWindow::memoryRewardDue, this, [this] { switchWindow(&form1(), &memo()); });
     connect(window, &ContestWindow::gameWon, this, [this] { switchWindow(&form1(), &fang()); });
     connect(window, &ContestWindow::endRequested, this, &Program::end);
+    connect(window, &ContestWindow::worksheetsWanted, this, [this] { switchWindow(&form1(), &form3()); });
+    connect(window, &ContestWindow::infoWanted, this, [this] { switchWindow(&form1(), &info()); });
     return *window;
 }
 
@@ -38,12 +47,30 @@ CatchWindow& Program::fang()
     return *fang_;
 }
 
+InfoWindow& Program::info()
+{
+    if (info_) return *info_;
+    info_ = new InfoWindow();
+    connect(info_, &InfoWindow::left, this, [this] { switchWindow(info_, &form1()); });
+    return *info_;
+}
+
+WorksheetWindow& Program::form3()
+{
+    if (form3_) return *form3_;
+    // Reading the lock builds the info window, unseen, when it does not exist yet.
+    form3_ = new WorksheetWindow(services, sheetSettings, [this] { return info().printingLocked(); });
+    connect(form3_, &WorksheetWindow::left, this, [this] { switchWindow(form3_, &form1()); });
+    return *form3_;
+}
+
 bool Program::memoVisible() const { return memo_ && memo_->isVisible(); }
 
 void Program::end()
 {
-    for (QWidget* window : {static_cast<QWidget*>(fang_.get()), static_cast<QWidget*>(memo_.get()),
-                            static_cast<QWidget*>(form1_.get())}) {
+    for (QWidget* window :
+         {static_cast<QWidget*>(fang_.get()), static_cast<QWidget*>(memo_.get()), static_cast<QWidget*>(info_.data()),
+          static_cast<QWidget*>(form3_.data()), static_cast<QWidget*>(form1_.get())}) {
         if (window) window->hide();
     }
     if (services.end) services.end();

@@ -2,14 +2,18 @@
 
 #include "contest/modul1.h"
 #include "platform/services.h"
+#include "worksheets/sheet.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <memory>
 
 class ContestWindow;
 class MemoryWindow;
 class CatchWindow;
+class InfoWindow;
+class WorksheetWindow;
 
 // The composition root: the shared variables, the platform services and the one
 // instance of each window, each built on first use and wired to the others here.
@@ -24,10 +28,17 @@ public:
 
     Modul1 vars;
     platform::Services services;
+    // The worksheet's dice and range last the whole run, whether its window is hidden or discarded.
+    SheetSettings sheetSettings;
 
     ContestWindow& form1();
     MemoryWindow& memo();
     CatchWindow& fang();
+    // The info and worksheet windows are discarded when closed through their title bar;
+    // each use after that builds them afresh.
+    InfoWindow& info();
+    WorksheetWindow& form3();
+    bool hasInfo() const { return !info_.isNull(); }
 
     // Ends the program at once: every window goes, no further step runs.
     void end();
@@ -38,4 +49,6 @@ private:
     std::unique_ptr<ContestWindow> form1_;
     std::unique_ptr<MemoryWindow> memo_;
     std::unique_ptr<CatchWindow> fang_;
+    QPointer<InfoWindow> info_;
+    QPointer<WorksheetWindow> form3_;
 };

@@ -5,6 +5,8 @@
 #include "rewards/catchwindow.h"
 #include "support/fakes.h"
 
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -29,6 +31,38 @@ struct Game {
 };
 
 auto messageOf(const Message& m) { return std::tuple(m.text, m.title, m.buttons, m.icon); }
+
+QString rgb(QColor c) { return c.isValid() ? QString::asprintf("%d,%d,%d", c.red(), c.green(), c.blue()) : "clear"; }
+
+// A control as the player sees it, in the window design's terms: twips, RGB colours, points, printed lines.
+QString look(QWidget* c)
+{
+    const QRect g = c->isWindow() ? c->rect() : c->geometry();
+    const QFont f = c->font();
+    QString seen = QString::asprintf("%s %d,%d %dx%d", qPrintable(c->objectName()), twips(g.x()), twips(g.y()),
+                                     twips(g.width()), twips(g.height()));
+    const QString font =
+        QString::asprintf(" %s %g%s", qPrintable(f.families().value(0)), f.pixelSize() * 0.75, f.bold() ? " bold" : "");
+    const auto align = QStringList{"", " left", " right", "", " centred"};
+    if (c->isWindow()) {
+        seen += " '" + c->windowTitle() + "' back " + rgb(c->palette().color(QPalette::Window)) + font;
+    } else if (auto* l = qobject_cast<Label*>(c)) {
+        seen += " '" + l->caption() + "' " + rgb(l->foreColor()) + " on " +
+                rgb(l->autoFillBackground() ? l->backColor() : QColor()) + font +
+                align.value(l->alignment() & Qt::AlignHorizontal_Mask) + (l->frameShape() ? " framed" : "");
+    } else if (auto* shape = qobject_cast<Shape*>(c)) {
+        seen += " fill " + rgb(shape->fillColor());
+    } else if (auto* slider = qobject_cast<QScrollBar*>(c)) {
+        seen += QString::asprintf(" %d..%d at %d", slider->minimum(), slider->maximum(), slider->value());
+    } else if (auto* box = qobject_cast<PictureBox*>(c)) {
+        seen += " back " + rgb(box->backColor());
+        if (!box->printedText().isEmpty()) seen += " text " + rgb(box->palette().color(QPalette::WindowText)) + font;
+        for (const auto& [at, text] : box->printedText()) // the start text, by lines from the field's top left
+            seen += QString::asprintf(" line %d from %d '", at.y() / twips(box->fontMetrics().lineSpacing()), at.x()) +
+                    text + "'";
+    }
+    return seen + (c->isVisibleTo(c->window()) ? "" : " hidden");
+}
 
 struct ShownFang {
     ShownFang() { switchWindow(&t.program.form1(), &window); }
@@ -131,17 +165,21 @@ private slots:
         ShownFang fang;
         fang.click("Bild5");
         for (int i = 0; i < 7; ++i) fang.window.Zeit1_Timer();
-        std::pair<bool, bool> clockAndCatcherDuringResult;
+        QString duringResult; // clock, catcher, then the row of caught, next and remaining digits
         fang.t.dialogs.whileOpen = [&](const Message&) {
-            clockAndCatcherDuringResult = {fang.clockOn(), fang.catcher()->isVisibleTo(&fang.window)};
+            duringResult =
+                QStringList{fang.clockOn() ? "on" : "off", fang.catcher()->isVisibleTo(&fang.window) ? "+" : "",
+                            fang.caption("Bezeichnung4"), fang.caption("Bezeichnung3"), fang.caption("Bezeichnung5")}
+                    .join('|');
             fang.window.Zeit1_Timer();
         };
         for (int digit = 0; digit <= 9; ++digit) fang.walkToNextDigit();
         QCOMPARE(messageOf(fang.t.dialogs.shown.value(0)),
                  std::tuple(QStringLiteral("Du hast es in 7 Sekunden geschafft.\r"), QStringLiteral("Wendolix"),
                             MsgButtons::Ok, MsgIcon::None));
-        QCOMPARE(std::tuple(fang.t.dialogs.shown.size(), clockAndCatcherDuringResult, fang.caption("Bezeichnung6")),
-                 std::tuple(qsizetype(1), std::pair(false, true), QStringLiteral("7")));
+        QCOMPARE(std::tuple(fang.t.dialogs.shown.size(), duringResult, fang.caption("Bezeichnung6"),
+                            fang.caption("Bezeichnung3")),
+                 std::tuple(qsizetype(1), QStringLiteral("off|+|0123456789||"), QStringLiteral("7"), QString()));
         QVERIFY(!fang.clockOn() && !fang.window.isVisible() && fang.t.program.form1().isVisible());
     }
 
@@ -158,22 +196,53 @@ private slots:
         QCOMPARE(messageOf(fang.t.dialogs.shown.value(1)),
                  std::tuple(QStringLiteral("Dieses Spiel jetzt beenden?\r"), QStringLiteral("Zahlenfange"),
                             MsgButtons::YesNo, MsgIcon::Critical));
-        QCOMPARE(std::tuple(fang.t.dialogs.shown.value(0).title, fang.window.isVisible(), fang.clockOn(),
-                            fang.caption("Bezeichnung6"), fang.caption("Bezeichnung4")),
-                 std::tuple(QStringLiteral("Zahlfange: Hilfe"), true, true, QStringLiteral("2"), QStringLiteral("0")));
+        QCOMPARE(
+            messageOf(fang.t.dialogs.shown.value(0)),
+            std::tuple(QStringLiteral("Du musst die Ziffern von 0 bis 9 der Reihe\rnach fangen. Gesteuert wird mit "
+                                      "den vier\rPfeiltasten rechts auf deiner PC-Tastatur.\r"),
+                       QStringLiteral("Zahlfange: Hilfe"), MsgButtons::Ok, MsgIcon::None));
+        QCOMPARE(std::tuple(fang.window.isVisible(), fang.clockOn(), fang.caption("Bezeichnung6"),
+                            fang.caption("Bezeichnung4")),
+                 std::tuple(true, true, QStringLiteral("2"), QStringLiteral("0")));
 
         fang.t.dialogs.answers.push_back(MsgResult::Yes);
         fang.keys({Qt::Key_Escape});
         QVERIFY(fang.t.dialogs.shown.size() == 3 && !fang.window.isVisible() && fang.t.program.form1().isVisible());
 
-        // A fresh game, whatever other windows left in the shared variables; arrow keys wait for the start click.
+        // A fresh game as designed, whatever other windows left in the shared variables; arrow keys wait for the
+        // start click.
         fang.vars.catcherCol = 3;
         switchWindow(&fang.t.program.form1(), &fang.window);
         fang.keys({Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Left});
-        QCOMPARE(std::tuple(fang.caption("Bezeichnung4"), fang.caption("Bezeichnung3"), fang.caption("Bezeichnung5"),
-                            fang.caption("Bezeichnung6")),
-                 std::tuple(QString(), QStringLiteral("0"), QStringLiteral("123456789"), QStringLiteral("0")));
-        QVERIFY(fang.printed().size() == 2 && !fang.catcher()->isVisibleTo(&fang.window) && !fang.clockOn());
+        const QString bold = " MS Sans Serif 8.25 bold", big = " MS Sans Serif 18 bold";
+        const QStringList want = {
+            "fang 0,0 7350x6015 'Zahlenfange' back 0,0,128" + bold,
+            "Bild1 120,120 495x495 back 0,0,128",
+            "Bild2 6720,120 495x495 back 0,0,128",
+            "Figur3 720,120 1215x495 fill 255,255,255",
+            "Figur1 1920,120 4215x495 fill 255,255,255",
+            "Figur2 6120,120 495x495 fill 255,255,255",
+            "Bezeichnung6 840,240 495x255 '0' 0,0,0 on clear" + bold + " right", // the frames show through
+            "Bezeichnung7 1320,240 495x255 ' Sek' 0,0,0 on clear" + bold + " centred",
+            "Bezeichnung1 2040,240 735x255 'schnell' 0,0,0 on clear" + bold + " right",
+            "HBildlauf1 2880,240 2175x255 3..15 at 10",
+            "Bezeichnung2 5160,240 855x255 'langsam' 0,0,0 on clear" + bold + " left",
+            "Bezeichnung9 6240,240 255x255 '10' 0,0,0 on clear" + bold + " right",
+            "Bild5 120,720 7095x4575 back " + rgb(QApplication::palette().color(QPalette::Base)) + " text " +
+                rgb(QApplication::palette().color(QPalette::Text)) + big +
+                " line 3 from 0 '          Zum Starten hier klicken . . .'"
+                " line 5 from 0 '          (Anleitung über Hilfe-Knopf)'",
+            "Bezeichnung8 3600,2400 255x375 '+' 255,0,0 on 255,0,0" + big + " centred hidden",
+            "Bezeichnung4 120,5400 3375x495 '' 0,192,0 on 192,255,192" + big + " right framed",
+            "Bezeichnung3 3480,5400 495x495 '0' 255,0,0 on 255,192,192" + big + " centred framed",
+            "Bezeichnung5 3960,5400 3255x495 '123456789' 0,0,255 on 192,255,255" + big + " left framed"};
+        QStringList seen;
+        for (const QString& row : want) {
+            const QByteArray name = row.section(' ', 0, 0).toLatin1();
+            seen += look(name == "fang" ? &fang.window : control<QWidget>(&fang.window, name.constData()));
+        }
+        QCOMPARE(seen, want);
+        QVERIFY(!fang.clockOn());
         fang.click("Bild5");
         fang.keys({Qt::Key_Right, Qt::Key_Up});
         QCOMPARE(std::tuple(fang.catcher()->pos(), fang.printed().value(4).twipsPos, fang.printed().value(4).text),
@@ -185,19 +254,36 @@ private slots:
         QVERIFY(fang.t.program.form1().isVisible() && !fang.clockOn());
     }
 
-    // The window system activates the window again when a box over it closes; that is no new
-    // game, as when the program shows the window: the running game stays.
-    void activationAfterABoxLeavesTheGameRunning()
+    // Only coming on screen by the program's hand starts a game afresh. The window is activated again
+    // when a real box over it closes, and shown again (spontaneously) when restored from the task bar:
+    // the running game stays. Offscreen, no window is active once a box has gone; a desktop's window
+    // manager activates the box's parent then, as the test does here.
+    void realBoxesAndRestoringLeaveTheGameRunning()
     {
-        ShownFang fang;
-        fang.click("Bild5");
-        fang.keys({Qt::Key_Left});
-        fang.window.Zeit1_Timer();
-        fang.click("Bild2");
-        QEvent activate(QEvent::WindowActivate);
-        QApplication::sendEvent(&fang.window, &activate);
-        QCOMPARE(std::tuple(fang.window.game().phase(), fang.caption("Bezeichnung6"), fang.vars.catcherCol),
-                 std::tuple(CatchPhase::Running, QStringLiteral("1"), 8));
+        TestProgram t;
+        QtDialogs dialogs;
+        Services services{dialogs, t.scripted, t.clock, t.printer, t.clipboard, [] {}};
+        CatchWindow window(t.program.vars, services);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::mouseClick(control<QWidget>(&window, "Bild5"), Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        window.Zeit1_Timer();
+        QString seen;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            if (QTest::qWaitFor([&] { return QApplication::activeWindow() == box; })) seen = box->windowTitle();
+            box->buttons().value(0)->click();
+        });
+        QTest::mouseClick(control<QWidget>(&window, "Bild2"), Qt::LeftButton);
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.showMinimized();
+        window.showNormal();
+        QCOMPARE(std::tuple(seen, window.game().phase(), control<Label>(&window, "Bezeichnung6")->caption(),
+                            t.program.vars.catcherCol),
+                 std::tuple(QStringLiteral("Zahlfange: Hilfe"), CatchPhase::Running, QStringLiteral("1"), 8));
     }
 };
 

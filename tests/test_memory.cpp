@@ -1,6 +1,7 @@
 #include "contest/contestwindow.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
+#include "platform/units.h"
 #include "platform/windows.h"
 #include "rewards/memorywindow.h"
 #include "support/fakes.h"
@@ -18,6 +19,33 @@ QStringList messages(const ScriptedDialogs& dialogs)
                             QStringList{"", "?", "!"}[int(m.icon)], m.defaultNo ? "No first" : ""})
                    .join('|');
     return all;
+}
+
+QString rgb(QColor c) { return c.isValid() ? QString::asprintf("%d,%d,%d", c.red(), c.green(), c.blue()) : "clear"; }
+
+// A control as the player sees it, in the window design's terms: twips, RGB colours, points.
+QString look(QWidget* c)
+{
+    using platform::twips;
+    const QRect g = c->isWindow() ? c->rect() : c->geometry();
+    const QFont f = c->font();
+    QString seen = QString::asprintf("%s %d,%d %dx%d", qPrintable(c->objectName()), twips(g.x()), twips(g.y()),
+                                     twips(g.width()), twips(g.height()));
+    const QString font =
+        QString::asprintf(" %s %g%s", qPrintable(f.families().value(0)), f.pixelSize() * 0.75, f.bold() ? " bold" : "");
+    const auto align = QStringList{"", " left", " right", "", " centred"};
+    if (c->isWindow()) {
+        seen += " '" + c->windowTitle() + "' back " + rgb(c->palette().color(QPalette::Window)) + font;
+    } else if (auto* l = qobject_cast<platform::Label*>(c)) {
+        seen += " '" + l->caption() + "' " + rgb(l->foreColor()) + " on " +
+                rgb(l->autoFillBackground() ? l->backColor() : QColor()) + font +
+                align.value(l->alignment() & Qt::AlignHorizontal_Mask) + (l->frameShape() ? " framed" : "");
+    } else if (auto* shape = qobject_cast<platform::Shape*>(c)) {
+        seen += " fill " + rgb(shape->fillColor());
+    } else if (auto* box = qobject_cast<platform::PictureBox*>(c)) {
+        seen += " back " + rgb(box->backColor());
+    }
+    return seen + (c->isVisibleTo(c->window()) ? "" : " hidden");
 }
 
 struct ShownMemo {
@@ -85,6 +113,28 @@ private slots:
         QCOMPARE(QStringList({m.state(21), m.state(22)}), QStringList({"998877665544332211", QString(18, '1')}));
         QCOMPARE(m.game(), "...8..............| 4|0");
         QVERIFY(m.t.scripted.seeds.isEmpty());
+    }
+
+    void looksAsDesigned()
+    {
+        ShownMemo m;
+        QStringList want = {"memo 0,0 5805x5325 'Zahlenmemo' back 0,0,128 MS Sans Serif 8.25 bold",
+                            "Bild1 240,120 495x495 back 0,0,128",
+                            "Bezeichnung19 840,120 4695x495 'Zahlenmemory: Immer zwei Felder haben die gleichen "
+                            "Ziffern,  klicke die Felder an und suche so alle Paare.' 0,0,192 on 224,224,224 "
+                            "MS Sans Serif 8.25 bold centred framed",
+                            "Figur1 240,840 5295x4215 fill 224,224,224"};
+        for (int k = 1; k <= 18; ++k) // six to a row
+            want += QString::asprintf("Bezeichnung%d %d,%d 615x1095 '' 255,255,255 on 0,0,192 MS Sans Serif 18 bold "
+                                      "left framed",
+                                      k, 480 + 840 * ((k - 1) % 6), 1080 + 1320 * ((k - 1) / 6));
+        QStringList seen;
+        for (const QString& row : want) {
+            const QByteArray name = row.section(' ', 0, 0).toLatin1();
+            seen += look(name == "memo" ? &m.memo : control<QWidget>(&m.memo, name.constData()));
+        }
+        QCOMPARE(seen, want);
+        for (int n = 20; n <= 25; ++n) QVERIFY(!m.label(n)->isVisibleTo(&m.memo));
     }
 
     void everyDealHoldsEachDigitTwice()

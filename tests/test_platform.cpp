@@ -1,5 +1,6 @@
 #include "assets/artwork.h"
 #include "platform/colors.h"
+#include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/numbertext.h"
 #include "platform/random.h"
@@ -11,7 +12,9 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 #include <set>
@@ -26,38 +29,29 @@ private slots:
     void linePrinterPlacesTextInColumns();
     void messageBoxesSpeakGermanAndLetTimersTick();
     void artworkIsSharedAndDrawnToMeasure();
+    void windowsSwitchCentreAndKeepTheirTimers();
+    void onlyALeftClickOverTheControlClicks();
 };
 
 void PlatformTest::unitsColoursAndNumberTexts()
 {
-    QCOMPARE(px(10365), 691);
-    QCOMPARE(px(6435), 429);
-    QCOMPARE(px(495), 33);
-    QCOMPARE(px(7), 0);
-    QCOMPARE(px(8), 1); // rounds to the nearest pixel
-    QCOMPARE(px(-15), -1);
+    // Twips round to the nearest pixel.
+    QCOMPARE(QList<int>({px(10365), px(6435), px(495), px(7), px(8), px(-15)}), QList<int>({691, 429, 33, 0, 1, -1}));
     QCOMPARE(twipsRect(4680, 3960, 975, 495), QRect(312, 264, 65, 33));
     QCOMPARE(designFont(QStringLiteral("Verdana"), 42).pixelSize(), 56);
     QCOMPARE(designFont(QStringLiteral("MS Sans Serif"), 8.25).pixelSize(), 11);
     QVERIFY(designFont(QStringLiteral("Courier New"), 12).families().contains(QStringLiteral("Courier New")));
 
-    const QList<QColor> expected = {{0, 0, 0},       {0, 0, 128},   {0, 128, 0},   {0, 128, 128},
-                                    {128, 0, 0},     {128, 0, 128}, {128, 128, 0}, {192, 192, 192},
-                                    {128, 128, 128}, {0, 0, 255},   {0, 255, 0},   {0, 255, 255},
-                                    {255, 0, 0},     {255, 0, 255}, {255, 255, 0}, {255, 255, 255}};
-    for (int i = 0; i < 16; ++i) QCOMPARE(QBColor(i), expected[i]);
-    QCOMPARE(QBColor(16), QColor(Qt::black));
+    QStringList palette; // 0..15, and black beyond
+    for (int i = 0; i <= 16; ++i) palette += QBColor(i).name();
+    QCOMPARE(palette.join(' '), "#000000 #000080 #008000 #008080 #800000 #800080 #808000 #c0c0c0 "
+                                "#808080 #0000ff #00ff00 #00ffff #ff0000 #ff00ff #ffff00 #ffffff #000000");
 
-    QCOMPARE(plainNumber(57), QStringLiteral("57"));
-    QCOMPARE(blankLedNumber(7), QStringLiteral(" 7"));
-    QCOMPARE(blankLedNumber(0), QStringLiteral(" 0"));
-    QCOMPARE(blankLedNumber(-3), QStringLiteral("-3"));
-    QCOMPARE(numericValue(QStringLiteral(" 12")), 12.0);
-    QCOMPARE(numericValue(QStringLiteral("350")), 350.0);
-    QCOMPARE(numericValue(QStringLiteral("-27")), -27.0);
-    QCOMPARE(numericValue(QStringLiteral("42 Sek")), 42.0);
-    QCOMPARE(numericValue(QString()), 0.0);
-    QCOMPARE(numericValue(QStringLiteral("abc")), 0.0);
+    QCOMPARE(QStringList({plainNumber(57), blankLedNumber(7), blankLedNumber(0), blankLedNumber(-3)}),
+             QStringList({"57", " 7", " 0", "-3"}));
+    QList<double> values;
+    for (const char* text : {" 12", "350", "-27", "42 Sek", "", "abc"}) values += numericValue(QString::fromUtf8(text));
+    QCOMPARE(values, QList<double>({12, 350, -27, 42, 0, 0}));
     QCOMPARE(displayText(QStringLiteral("a\rb\r\nc\r")), QStringLiteral("a\nb\nc\n"));
 }
 
@@ -170,12 +164,61 @@ void PlatformTest::artworkIsSharedAndDrawnToMeasure()
     QPainter painter(&image);
     artwork::paintDieFace(painter, QRectF(0, 0, 70, 70), 5);
     painter.end();
-    QCOMPARE(QColor(image.pixel(1, 1)), QColor(Qt::red));
-    QCOMPARE(QColor(image.pixel(15, 15)), QColor(Qt::black));
-    QCOMPARE(QColor(image.pixel(35, 35)), QColor(Qt::black));
-    QCOMPARE(QColor(image.pixel(55, 55)), QColor(Qt::black));
-    QCOMPARE(QColor(image.pixel(35, 15)), QColor(Qt::white));
-    QCOMPARE(QColor(image.pixel(35, 0)), QColor(Qt::black)); // the outline
+    QList<QColor> seen; // the last is on the outline
+    for (QPoint at : {QPoint(1, 1), {15, 15}, {35, 35}, {55, 55}, {35, 15}, {35, 0}}) seen += image.pixelColor(at);
+    QCOMPARE(seen, QList<QColor>({Qt::red, Qt::black, Qt::black, Qt::black, Qt::white, Qt::black}));
+}
+
+void PlatformTest::windowsSwitchCentreAndKeepTheirTimers()
+{
+    QWidget from, to;
+    to.setFixedSize(300, 200);
+    centreOnScreen(&to);
+    QCOMPARE(to.frameGeometry().center(), to.screen()->availableGeometry().center());
+    from.show();
+    bool toShownWhenFromHid = false;
+    connect(from.windowHandle(), &QWindow::visibleChanged,
+            [&](bool on) { toShownWhenFromHid = !on && to.isVisible(); });
+    switchWindow(&from, &to);
+    switchWindow(&to, &to); // already there: stays
+    QCOMPARE(std::tuple(toShownWhenFromHid, from.isVisible(), to.isVisible()), std::tuple(true, false, true));
+
+    // A timer switched on again while it runs keeps its rhythm: a slider move during a roll does not push the next
+    // tick back.
+    QTimer timer;
+    timer.setInterval(1000);
+    keepRunning(timer, true);
+    QTest::qWait(300);
+    keepRunning(timer, true);
+    QVERIFY2(timer.remainingTime() <= 750, qPrintable(QString::number(timer.remainingTime())));
+    keepRunning(timer, false);
+    QVERIFY(!timer.isActive());
+}
+
+// Press and release of the left button over the same control, nothing else, is a click.
+void PlatformTest::onlyALeftClickOverTheControlClicks()
+{
+    QWidget window;
+    QWidget* label = new Label(QStringLiteral("Bezeichnung1"), &window, QRect(0, 0, 1500, 1500));
+    QWidget* box = new PictureBox(QStringLiteral("Bild1"), &window, QRect(1500, 0, 1500, 1500));
+    const QPoint inside(50, 50), outside(150, 50);
+    const std::tuple<Qt::MouseButton, Qt::MouseButton, QPoint> presses[] = {
+        {Qt::LeftButton, Qt::LeftButton, inside},
+        {Qt::RightButton, Qt::RightButton, inside},
+        {Qt::MiddleButton, Qt::MiddleButton, inside},
+        {Qt::LeftButton, Qt::LeftButton, outside},
+        {Qt::RightButton, Qt::LeftButton, inside}};
+    QString clicks; // per control, one digit per row
+    for (QWidget* control : {label, box}) {
+        QSignalSpy spy(control, SIGNAL(clicked()));
+        for (auto [press, release, at] : presses) {
+            QTest::mousePress(control, press, {}, inside);
+            QTest::mouseRelease(control, release, {}, at);
+            clicks += QString::number(spy.count());
+            spy.clear();
+        }
+    }
+    QCOMPARE(clicks, "1000010000");
 }
 
 QTEST_MAIN(PlatformTest)

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "sheet.h"
+
+#include "platform/services.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QListWidget;
+
+namespace platform {
+class Label;
+}
+
+// The worksheet window: draws chains of tasks with their solutions and hands them
+// to the printer or the clipboard.
+class WorksheetWindow : public QWidget {
+    Q_OBJECT
+public:
+    // `printingLocked` is asked at every showing and before every print.
+    WorksheetWindow(platform::Services& services, SheetSettings& settings, std::function<bool()> printingLocked,
+                    QWidget* parent = nullptr);
+
+signals:
+    // The user left through the exit button or the title bar.
+    void left();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildBar();
+    void buildLists();
+
+    void Form_Activate();
+    void newSheetClick();
+    void diceClick();
+    void rangeClick();
+    void printClick(QStringList lines, const QString& question, const QString& done);
+    void copyClick(QStringList lines, const QString& done);
+    void showSheet(Sheet sheet);
+    void message(const QString& text, const QString& title, platform::MsgIcon icon = platform::MsgIcon::None);
+
+    platform::Services& services_;
+    SheetSettings& settings_;
+    std::function<bool()> printingLocked_;
+    Sheet sheet_;
+
+    platform::Label* printerState_ = nullptr; // Bezeichnung12
+    platform::Label* range_ = nullptr;        // Bezeichnung5
+    platform::Label* dice_ = nullptr;         // Bezeichnung6
+    platform::Label* count_ = nullptr;        // Bezeichnung2
+    QListWidget* tasks_ = nullptr;            // Liste1
+    QListWidget* solutions_ = nullptr;        // Liste2
+};
