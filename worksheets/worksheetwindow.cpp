@@ -41,13 +41,14 @@ Label* stateLabel(const char* name, QWidget* parent, int top, const QString& cap
     return label;
 }
 
-Label* heading(const char* name, QWidget* parent, int left, const QString& caption)
+Label* heading(const char* name, QWidget* parent, int left, const QString& caption, const QString& spoken)
 {
     auto* label = new Label(QString::fromLatin1(name), parent, QRect(left, 120, 3375, 255));
     label->setForeColor(Qt::white);
     label->setBackColor(kNavy);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setCaption(caption);
+    label->setAccessibleName(spoken); // the spaced-out caption would be spelt out letter by letter
     return label;
 }
 
@@ -71,8 +72,8 @@ WorksheetWindow::WorksheetWindow(platform::Services& services, SheetSettings& se
                                  std::function<bool()> printingLocked, QWidget* parent)
     : QWidget(parent, Qt::Window), services_(services), settings_(settings), printingLocked_(std::move(printingLocked))
 {
-    platform::setupFixedWindow(this, QStringLiteral("Form3"), QStringLiteral("Pelko-Morvelt: Arbeitsblatt"), 8400,
-                               6165, kGrey);
+    platform::setupFixedWindow(this, QStringLiteral("Form3"), QStringLiteral("Pelko-Morvelt: Arbeitsblatt"), 8400, 6165,
+                               kGrey);
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(designFont(kSansSerif, 8.25));
 
@@ -89,13 +90,13 @@ void WorksheetWindow::buildBar()
 
     auto button = [this](const char* name, int left, int top, const char* icon, const QString& tip,
                          const QColor& back = kNavy) {
-        return platform::pictureButton(QString::fromLatin1(name), this, QRect(left, top, 495, 495),
-                                       artwork::icon(icon), back, tip);
+        return platform::pictureButton(QString::fromLatin1(name), this, QRect(left, top, 495, 495), artwork::icon(icon),
+                                       back, tip);
     };
     connect(button("Bild1", 120, 120, "exit", QStringLiteral("Zurück zum Spiel"), kExitBack),
             &platform::PictureBox::clicked, this, &WorksheetWindow::left);
-    connect(button("Bild2", 720, 120, "newsheet", QStringLiteral("Neues Arbeitsblatt")),
-            &platform::PictureBox::clicked, this, &WorksheetWindow::newSheetClick);
+    connect(button("Bild2", 720, 120, "newsheet", QStringLiteral("Neues Arbeitsblatt")), &platform::PictureBox::clicked,
+            this, &WorksheetWindow::newSheetClick);
     connect(button("Bild3", 120, 720, "dice", QStringLiteral("Anzahl der Würfel")), &platform::PictureBox::clicked,
             this, &WorksheetWindow::diceClick);
     connect(button("Bild4", 720, 720, "range", QStringLiteral("Zahlenraum")), &platform::PictureBox::clicked, this,
@@ -125,8 +126,8 @@ void WorksheetWindow::buildBar()
 
 void WorksheetWindow::buildLists()
 {
-    heading("Bezeichnung1", this, 1440, QStringLiteral("A u f g a b e n"));
-    heading("Bezeichnung3", this, 4920, QStringLiteral("L ö s u n g e n"));
+    heading("Bezeichnung1", this, 1440, QStringLiteral("A u f g a b e n"), QStringLiteral("Aufgaben"));
+    heading("Bezeichnung3", this, 4920, QStringLiteral("L ö s u n g e n"), QStringLiteral("Lösungen"));
     tasks_ = sheetList("Liste1", this, 1440);
     solutions_ = sheetList("Liste2", this, 4920);
     platform::nameForUsers(tasks_, QStringLiteral("Aufgaben"));
