@@ -73,6 +73,7 @@ InfoWindow::InfoWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     okay->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     okay->setCaption(QStringLiteral("O k a y"));
     okay->setCursor(Qt::PointingHandCursor);
+    okay->setAccessibleName(QStringLiteral("Okay")); // read as a word, not letter by letter
     connect(okay, &Label::clicked, this, &InfoWindow::left);
 
     auto* cross = platform::pictureButton(QStringLiteral("Bild1"), this, QRect(2400, 2880, 855, 495),
