@@ -8,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QScreen>
 #include <QShowEvent>
 
 #include <array>
@@ -73,6 +72,7 @@ InfoWindow::InfoWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     okay->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     okay->setCaption(QStringLiteral("O k a y"));
     okay->setCursor(Qt::PointingHandCursor);
+    okay->setAccessibleName(QStringLiteral("Okay")); // read as a word, not letter by letter
     connect(okay, &Label::clicked, this, &InfoWindow::left);
 
     auto* cross = platform::pictureButton(QStringLiteral("Bild1"), this, QRect(2400, 2880, 855, 495),
@@ -130,11 +130,7 @@ void InfoWindow::closeEvent(QCloseEvent* event)
 void InfoWindow::Form_Activate()
 {
     // Centred across, but only a quarter of the free height from the top.
-    if (const QScreen* screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        const QSize size = frameGeometry().size().expandedTo(this->size());
-        move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 4);
-    }
+    platform::placeOnScreen(this, 4);
     notice_->setCaption(QStringLiteral("Freie Nutzung zu Hause und in der Schule.\r\n"
                                        "Weitergabe nur unverändert und kostenlos."));
     author_->setCaption(QStringLiteral("Pelko-Morvelt\r\nLernspiel für die Grundschule"));

@@ -20,13 +20,15 @@ void setupFixedWindow(QWidget* window, const QString& name, const QString& title
     window->setAutoFillBackground(true);
 }
 
-void centreOnScreen(QWidget* window)
+void centreOnScreen(QWidget* window) { placeOnScreen(window, 2); }
+
+void placeOnScreen(QWidget* window, int topShare)
 {
     const QScreen* screen = window->screen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();
     const QSize size = window->frameGeometry().size().expandedTo(window->size());
-    window->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+    window->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / topShare);
 }
 
 void switchWindow(QWidget* from, QWidget* to)

@@ -14,6 +14,8 @@ void setupFixedWindow(QWidget* window, const QString& name, const QString& title
 
 // Places the window in the middle of its screen's available area.
 void centreOnScreen(QWidget* window);
+// Centred across, with 1/topShare of the free height above it (2 centres it).
+void placeOnScreen(QWidget* window, int topShare);
 
 // Exactly one of the program's windows is on screen: the one shown replaces the one hidden.
 // The new window is shown first, so there is never a moment with none visible.

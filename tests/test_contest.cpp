@@ -571,7 +571,9 @@ void ContestTest::quitHelpAndOtherWindowsFromTheMenu()
     QCOMPARE(g.titles(),
              QStringList({"Pelko-Morvelt: Hilfe", "Pelko-Morvelt - Das Entwicklerteam", "Pelko-Morvelt: Hilfe"}));
     QCOMPARE(g.t.dialogs.shown[0].text, rewardNote() + QStringLiteral("\r"));
-    QCOMPARE(g.t.dialogs.shown[2].text, controlsHelp() + QStringLiteral("\r"));
+    QCOMPARE(g.t.dialogs.shown[2].text, QStringLiteral("Stelle erst das Ergebnis mit dem Regler ein\r"
+                                                       "und klicke dann auf die blauweiße Pfeilzahl.\r"
+                                                       "Es geht auch mit den Pfeiltasten und Enter.\r"));
     const Message quit = g.t.dialogs.shown[1];
     QCOMPARE(std::tuple(quit.text, quit.buttons, quit.icon, quit.defaultNo),
              std::tuple(QStringLiteral("Willst du das Programm jetzt beenden?\r\r"), platform::MsgButtons::YesNo,

@@ -5,6 +5,7 @@
 #include "platform/windows.h"
 #include "rewards/memorywindow.h"
 #include "support/fakes.h"
+#include "support/look.h"
 
 #include <QtTest>
 
@@ -19,33 +20,6 @@ QStringList messages(const ScriptedDialogs& dialogs)
                             QStringList{"", "?", "!"}[int(m.icon)], m.defaultNo ? "No first" : ""})
                    .join('|');
     return all;
-}
-
-QString rgb(QColor c) { return c.isValid() ? QString::asprintf("%d,%d,%d", c.red(), c.green(), c.blue()) : "clear"; }
-
-// A control as the player sees it, in the window design's terms: twips, RGB colours, points.
-QString look(QWidget* c)
-{
-    using platform::twips;
-    const QRect g = c->isWindow() ? c->rect() : c->geometry();
-    const QFont f = c->font();
-    QString seen = QString::asprintf("%s %d,%d %dx%d", qPrintable(c->objectName()), twips(g.x()), twips(g.y()),
-                                     twips(g.width()), twips(g.height()));
-    const QString font =
-        QString::asprintf(" %s %g%s", qPrintable(f.families().value(0)), f.pixelSize() * 0.75, f.bold() ? " bold" : "");
-    const auto align = QStringList{"", " left", " right", "", " centred"};
-    if (c->isWindow()) {
-        seen += " '" + c->windowTitle() + "' back " + rgb(c->palette().color(QPalette::Window)) + font;
-    } else if (auto* l = qobject_cast<platform::Label*>(c)) {
-        seen += " '" + l->caption() + "' " + rgb(l->foreColor()) + " on " +
-                rgb(l->autoFillBackground() ? l->backColor() : QColor()) + font +
-                align.value(l->alignment() & Qt::AlignHorizontal_Mask) + (l->frameShape() ? " framed" : "");
-    } else if (auto* shape = qobject_cast<platform::Shape*>(c)) {
-        seen += " fill " + rgb(shape->fillColor());
-    } else if (auto* box = qobject_cast<platform::PictureBox*>(c)) {
-        seen += " back " + rgb(box->backColor());
-    }
-    return seen + (c->isVisibleTo(c->window()) ? "" : " hidden");
 }
 
 struct ShownMemo {

@@ -41,9 +41,9 @@ int nextSheetDice(int sheetDice);
 int nextSheetRangeBase(int sheetRangeBase);
 
 // The texts of the window's state labels.
-QString rangeCaption(int sheetRangeBase);   // " 0-100"
-QString diceCaption(int sheetDice);         // " 1 Würfel"
-QString chosenDiceCaption(int sheetDice);   // "2 Würfel", as the dice button writes it
-QString countCaption(qsizetype taskCount);  // " 45 Aufg."
+QString rangeCaption(int sheetRangeBase);  // " 0-100"
+QString diceCaption(int sheetDice);        // " 1 Würfel"
+QString chosenDiceCaption(int sheetDice);  // "2 Würfel", as the dice button writes it
+QString countCaption(qsizetype taskCount); // " 45 Aufg."
 
 } // namespace worksheets

@@ -41,13 +41,14 @@ Label* stateLabel(const char* name, QWidget* parent, int top, const QString& cap
     return label;
 }
 
-Label* heading(const char* name, QWidget* parent, int left, const QString& caption)
+Label* heading(const char* name, QWidget* parent, int left, const QString& caption, const QString& spoken)
 {
     auto* label = new Label(QString::fromLatin1(name), parent, QRect(left, 120, 3375, 255));
     label->setForeColor(Qt::white);
     label->setBackColor(kNavy);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setCaption(caption);
+    label->setAccessibleName(spoken); // the spaced-out caption would be spelt out letter by letter
     return label;
 }
 
@@ -125,8 +126,8 @@ void WorksheetWindow::buildBar()
 
 void WorksheetWindow::buildLists()
 {
-    heading("Bezeichnung1", this, 1440, QStringLiteral("A u f g a b e n"));
-    heading("Bezeichnung3", this, 4920, QStringLiteral("L ö s u n g e n"));
+    heading("Bezeichnung1", this, 1440, QStringLiteral("A u f g a b e n"), QStringLiteral("Aufgaben"));
+    heading("Bezeichnung3", this, 4920, QStringLiteral("L ö s u n g e n"), QStringLiteral("Lösungen"));
     tasks_ = sheetList("Liste1", this, 1440);
     solutions_ = sheetList("Liste2", this, 4920);
     platform::nameForUsers(tasks_, QStringLiteral("Aufgaben"));
