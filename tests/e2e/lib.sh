@@ -22,6 +22,10 @@ e2e_pid=""
 e2e_bus=""
 e2e_launcher=""
 
+# A step that fails without a word of its own still says where it stopped.
+set -E
+trap 'echo "FAIL: line $LINENO of ${BASH_SOURCE[0]##*/}: $BASH_COMMAND" >&2' ERR
+
 e2e_fail()
 {
     echo "FAIL: $*" >&2
