@@ -44,14 +44,7 @@ PictureBox* menuButton(const char* name, QWidget* parent, int left, const char* 
 
 QListWidget* popupList(const char* name, QWidget* parent, QRect geometry, const QString& tip)
 {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->setGeometry(twipsRect(geometry.x(), geometry.y(), geometry.width(), geometry.height()));
-    list->setFont(designFont(platform::kCourierNew, 12));
-    QPalette pal = list->palette();
-    pal.setColor(QPalette::Base, kNavy);
-    pal.setColor(QPalette::Text, kFormBack);
-    list->setPalette(pal);
+    auto* list = platform::listBox(QString::fromLatin1(name), parent, geometry, kNavy, kFormBack);
     list->setFrameShape(QFrame::Box);
     // Sized to hold every entry whole, so scroll bars would only cut entries off.
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -3,6 +3,7 @@
 #include "dialogs.h"
 #include "units.h"
 
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -160,6 +161,19 @@ PictureBox* pictureButton(const QString& name, QWidget* parent, QRect twipsGeome
     button->setCursor(Qt::PointingHandCursor);
     nameForUsers(button, tip);
     return button;
+}
+
+QListWidget* listBox(const QString& name, QWidget* parent, QRect twipsGeometry, const QColor& back, const QColor& text)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setGeometry(pixelRect(twipsGeometry));
+    list->setFont(designFont(kCourierNew, 12));
+    QPalette pal = list->palette();
+    pal.setColor(QPalette::Base, back);
+    pal.setColor(QPalette::Text, text);
+    list->setPalette(pal);
+    return list;
 }
 
 void nameForUsers(QWidget* control, const QString& tip)

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QWidget>
 
+class QListWidget;
+
 // The window designs' kinds of control, as thin Qt widgets placed in twips.
 namespace platform {
 
@@ -70,6 +72,9 @@ private:
 // `tip` says in German what it does, as tooltip and for screen readers.
 PictureBox* pictureButton(const QString& name, QWidget* parent, QRect twipsGeometry, const Picture& icon,
                           const QColor& back, const QString& tip);
+
+// A list box of fixed-width lines in Courier New 12 pt bold, in the given colours.
+QListWidget* listBox(const QString& name, QWidget* parent, QRect twipsGeometry, const QColor& back, const QColor& text);
 
 // Gives a control a German name for screen readers and the same text as tooltip.
 void nameForUsers(QWidget* control, const QString& tip);

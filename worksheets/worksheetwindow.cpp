@@ -54,13 +54,8 @@ Label* heading(const char* name, QWidget* parent, int left, const QString& capti
 
 QListWidget* sheetList(const char* name, QWidget* parent, int left)
 {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->setGeometry(platform::twipsRect(left, 360, 3375, kListHeight));
-    list->setFont(designFont(platform::kCourierNew, 12));
-    QPalette pal = list->palette();
-    pal.setColor(QPalette::Base, kLightGrey);
-    list->setPalette(pal);
+    auto* list = platform::listBox(QString::fromLatin1(name), parent, QRect(left, 360, 3375, kListHeight), kLightGrey,
+                                   Qt::black);
     // The lines are fixed-width columns: they fit whole, and only long sheets scroll down.
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return list;
