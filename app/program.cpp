@@ -3,6 +3,7 @@
 #include "contest/contestwindow.h"
 #include "info/infowindow.h"
 #include "platform/windows.h"
+#include "players/playerwindow.h"
 #include "rewards/catchwindow.h"
 #include "rewards/memorywindow.h"
 #include "worksheets/worksheetwindow.h"
@@ -13,7 +14,8 @@ Program::Program(platform::Services services) : services(std::move(services)) {}
 
 Program::~Program()
 {
-    // These two delete themselves when closed; the rest go with their owners.
+    // These three delete themselves when closed; the rest go with their owners.
+    delete form2_.data();
     delete form3_.data();
     delete info_.data();
 }
@@ -26,6 +28,7 @@ ContestWindow& Program::form1()
     connect(window, &ContestWindow::memoryRewardDue, this, [this] { switchWindow(&form1(), &memo()); });
     connect(window, &ContestWindow::gameWon, this, [this] { switchWindow(&form1(), &fang()); });
     connect(window, &ContestWindow::endRequested, this, &Program::end);
+    connect(window, &ContestWindow::playersWanted, this, &Program::openPlayerSetup);
     connect(window, &ContestWindow::worksheetsWanted, this, [this] { switchWindow(&form1(), &form3()); });
     connect(window, &ContestWindow::infoWanted, this, [this] { switchWindow(&form1(), &info()); });
     return *window;
@@ -64,13 +67,36 @@ WorksheetWindow& Program::form3()
     return *form3_;
 }
 
+PlayerWindow& Program::form2()
+{
+    if (form2_) return *form2_;
+    form2_ = new PlayerWindow();
+    connect(form2_, &PlayerWindow::accepted, this, &Program::takePlayers);
+    connect(form2_, &PlayerWindow::left, this, [this] { switchWindow(form2_, &form1()); });
+    return *form2_;
+}
+
+void Program::openPlayerSetup()
+{
+    // The names come fresh from the main window each time; the pictures stay the player window's own.
+    form2().OpenPlayerSetup(form1().playerName(0), form1().playerName(1));
+    switchWindow(&form1(), &form2());
+}
+
+void Program::takePlayers()
+{
+    for (int side = 0; side < PlayerWindow::kPlayers; ++side)
+        form1().setPlayer(side, form2().name(side), form2().picture(side));
+}
+
 bool Program::memoVisible() const { return memo_ && memo_->isVisible(); }
 
 void Program::end()
 {
     for (QWidget* window :
          {static_cast<QWidget*>(fang_.get()), static_cast<QWidget*>(memo_.get()), static_cast<QWidget*>(info_.data()),
-          static_cast<QWidget*>(form3_.data()), static_cast<QWidget*>(form1_.get())}) {
+          static_cast<QWidget*>(form3_.data()), static_cast<QWidget*>(form2_.data()),
+          static_cast<QWidget*>(form1_.get())}) {
         if (window) window->hide();
     }
     if (services.end) services.end();

@@ -14,6 +14,7 @@ class MemoryWindow;
 class CatchWindow;
 class InfoWindow;
 class WorksheetWindow;
+class PlayerWindow;
 
 // The composition root: the shared variables, the platform services and the one
 // instance of each window, each built on first use and wired to the others here.
@@ -34,10 +35,12 @@ public:
     ContestWindow& form1();
     MemoryWindow& memo();
     CatchWindow& fang();
-    // The info and worksheet windows are discarded when closed through their title bar;
+    // The info, worksheet and player windows are discarded when closed through their title bar;
     // each use after that builds them afresh.
     InfoWindow& info();
     WorksheetWindow& form3();
+    PlayerWindow& form2();
+    bool hasForm2() const { return !form2_.isNull(); }
     bool hasInfo() const { return !info_.isNull(); }
 
     // Ends the program at once: every window goes, no further step runs.
@@ -45,10 +48,13 @@ public:
 
 private:
     bool memoVisible() const;
+    void openPlayerSetup();
+    void takePlayers();
 
     std::unique_ptr<ContestWindow> form1_;
     std::unique_ptr<MemoryWindow> memo_;
     std::unique_ptr<CatchWindow> fang_;
     QPointer<InfoWindow> info_;
     QPointer<WorksheetWindow> form3_;
+    QPointer<PlayerWindow> form2_;
 };

@@ -54,11 +54,16 @@ platform::Picture dieFace(int face)
         [face](QPainter& painter, const QRectF& box) { paintDieFace(painter, box, face); });
 }
 
-platform::Picture icon(const char* name)
+platform::Picture svgIcon(const QString& resourcePath, const QString& title)
 {
     static const bool registered = (registerAssets(), true);
     Q_UNUSED(registered);
-    return platform::Picture::fromSvg(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(name)), QSizeF(32, 32));
+    return platform::Picture::fromSvg(resourcePath, QSizeF(32, 32), title);
+}
+
+platform::Picture icon(const char* name)
+{
+    return svgIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(name)));
 }
 
 } // namespace artwork

@@ -3,6 +3,7 @@
 #include "platform/picture.h"
 
 #include <QRectF>
+#include <QString>
 
 class QPainter;
 
@@ -18,5 +19,7 @@ bool hasPip(int face, int place);
 
 // A 32 x 32 icon from the program's resources, by its file name without ending.
 platform::Picture icon(const char* name);
+// A 32 x 32 picture from the program's resources, by its full resource path.
+platform::Picture svgIcon(const QString& resourcePath, const QString& title = {});
 
 } // namespace artwork

@@ -229,6 +229,11 @@ void Contest::endGame()
     winner_ = firstPlayerWon ? view_.leftName : view_.rightName;
 }
 
+void Contest::setPlayerName(int side, const QString& name)
+{
+    (side == 0 ? view_.leftName : view_.rightName) = name;
+}
+
 void Contest::diceListButton()
 {
     view_.rangeListShown = false;

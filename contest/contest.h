@@ -114,6 +114,9 @@ public:
     // The name of the player who won the game that nextTask just ended; that player's score has risen.
     QString winner() const { return winner_; }
 
+    // The player window's names, exactly as typed; the next announcement uses them.
+    void setPlayerName(int side, const QString& name);
+
     // The menu's lists: each button opens its list or closes it again.
     void diceListButton();
     void rangeListButton();

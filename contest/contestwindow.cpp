@@ -1,6 +1,7 @@
 #include "contestwindow.h"
 
 #include "assets/artwork.h"
+#include "assets/gallery.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
 #include "platform/units.h"
@@ -110,12 +111,19 @@ void ContestWindow::buildPlayingArea()
 
     new platform::Line(QStringLiteral("Linie1"), this, {600, 3240}, {9600, 3240}, Qt::black, 2);
 
-    leftName_ = greenLabel("Bezeichnung1", this, {840, 2040, 3255, 495}, QStringLiteral("Freund"), 18);
-    rightName_ = greenLabel("Bezeichnung2", this, {6240, 2040, 3255, 495}, QStringLiteral("Computer"), 18);
-    rightName_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    for (auto [name, left] : {std::pair{"Bild1", 240}, std::pair{"Bild2", 9600}}) {
-        auto* avatar = new PictureBox(QString::fromLatin1(name), this, QRect(left, 2040, 495, 495));
-        avatar->setPicture(artwork::icon("person"));
+    // Each name ends where the score beside it begins, so a long name is cut off instead of running under it.
+    leftName_ = greenLabel("Bezeichnung1", this, {840, 2040, 2865, 495}, QStringLiteral("Freund"), 18);
+    rightName_ = greenLabel("Bezeichnung2", this, {6495, 2040, 3000, 495}, QStringLiteral("Computer"), 18);
+    for (Label* name : {leftName_, rightName_}) name->setWordWrap(false);
+    const std::array<int, 2> avatarLeft{240, 9600};
+    const std::array<int, 2> avatarPicture{artwork::kFirstPlayerPicture, artwork::kSecondPlayerPicture};
+    const std::array<QString, 2> avatarTip{QStringLiteral("Bild des ersten Spielers"),
+                                           QStringLiteral("Bild des zweiten Spielers")};
+    for (std::size_t side = 0; side < 2; ++side) {
+        auto* avatar = new PictureBox(QStringLiteral("Bild%1").arg(side + 1), this, QRect(avatarLeft[side], 2040, 495, 495));
+        avatar->setPicture(artwork::galleryPicture(avatarPicture[side]));
+        platform::nameForUsers(avatar, avatarTip[side]);
+        avatars_[side] = avatar;
     }
     // Scores count over the whole run: each number grows away from the colon, room for three digits.
     leftScore_ = greenLabel("Bezeichnung10", this, {3720, 1920, 1095, 615}, QStringLiteral("0"), 24);
@@ -285,6 +293,9 @@ void ContestWindow::render()
     }
     leftName_->setCaption(view.leftName);
     rightName_->setCaption(view.rightName);
+    // The right name hugs the right edge while it fits; a longer one shows its beginning.
+    const bool rightNameFits = rightName_->fontMetrics().horizontalAdvance(view.rightName) <= rightName_->width();
+    rightName_->setAlignment((rightNameFits ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
     leftScore_->setCaption(view.leftScore);
     rightScore_->setCaption(view.rightScore);
     rangeLow_->setCaption(view.rangeLow);
@@ -410,6 +421,19 @@ void ContestWindow::Bild20_Click()
 void ContestWindow::Bild21_Click()
 {
     message({vars_.helpText + QStringLiteral("\r"), QStringLiteral("Pelko-Morvelt: Hilfe")});
+}
+
+QString ContestWindow::playerName(int side) const
+{
+    return side == 0 ? contest_.view().leftName : contest_.view().rightName;
+}
+
+void ContestWindow::setPlayer(int side, const QString& name, const platform::Picture& picture)
+{
+    if (side < 0 || side > 1) return;
+    contest_.setPlayerName(side, name);
+    avatars_[static_cast<std::size_t>(side)]->setPicture(picture);
+    render();
 }
 
 void ContestWindow::menuWish(void (ContestWindow::*wish)())

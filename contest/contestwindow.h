@@ -2,6 +2,7 @@
 
 #include "contest.h"
 
+#include "platform/picture.h"
 #include "platform/services.h"
 
 #include <QTimer>
@@ -31,6 +32,10 @@ public:
     void render();
 
     QScrollBar* slider() const { return slider_; }
+
+    // The players' names and pictures; side 0 is the left player, side 1 the right.
+    QString playerName(int side) const;
+    void setPlayer(int side, const QString& name, const platform::Picture& picture);
     QTimer& rollTimer() { return rollTimer_; }
 
     void Zeit1_Timer();
@@ -83,6 +88,7 @@ private:
     std::array<platform::Shape*, kDice> dieFrames_{};
     platform::Label* leftName_ = nullptr;
     platform::Label* rightName_ = nullptr;
+    std::array<platform::PictureBox*, 2> avatars_{}; // Bild1, Bild2
     platform::Label* leftScore_ = nullptr;
     platform::Label* rightScore_ = nullptr;
     platform::Label* rangeLow_ = nullptr;

@@ -102,6 +102,8 @@ PictureBox::PictureBox(const QString& name, QWidget* parent, QRect twipsGeometry
 void PictureBox::setPicture(const Picture& picture)
 {
     picture_ = picture;
+    // Screen readers say what the box shows; a picture without a title leaves the box's own words.
+    if (!picture.title().isEmpty()) setAccessibleDescription(picture.title());
     update();
 }
 

@@ -20,10 +20,12 @@ public:
     Picture() = default;
     // naturalSize in logical pixels; an empty size fills the whole box.
     static Picture fromPainter(PaintFn paint, QSizeF naturalSize = {});
-    static Picture fromSvg(const QString& resourcePath, QSizeF naturalSize = {});
+    // title names the motif in German, for screen readers.
+    static Picture fromSvg(const QString& resourcePath, QSizeF naturalSize = {}, const QString& title = {});
 
     bool isNull() const { return !art_; }
     QSizeF naturalSize() const { return art_ ? art_->naturalSize : QSizeF(); }
+    QString title() const { return art_ ? art_->title : QString(); }
     void paint(QPainter& painter, const QRectF& box) const;
 
     friend bool operator==(const Picture& a, const Picture& b) { return a.art_ == b.art_; }
@@ -32,6 +34,7 @@ private:
     struct Art {
         PaintFn paint;
         QSizeF naturalSize;
+        QString title;
     };
     std::shared_ptr<const Art> art_;
 };

@@ -1,0 +1,169 @@
+#include "playerwindow.h"
+
+#include "assets/artwork.h"
+#include "assets/gallery.h"
+#include "platform/colors.h"
+#include "platform/controls.h"
+#include "platform/picturedrag.h"
+#include "platform/units.h"
+#include "platform/windows.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QShowEvent>
+
+using platform::designFont;
+using platform::kNavy;
+using platform::kSansSerif;
+using platform::PictureBox;
+
+namespace {
+
+const QColor kNameBlue(0, 0, 192);
+constexpr int kGalleryColumns = 10;
+
+QLineEdit* nameBox(const char* name, QWidget* parent, int left, const QString& tip)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(platform::twipsRect(left, 240, 1935, 495));
+    box->setFont(designFont(kSansSerif, 12));
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::Text, kNameBlue);
+    box->setPalette(pal);
+    // Any name is welcome, however long.
+    box->setMaxLength(32767);
+    platform::nameForUsers(box, tip);
+    return box;
+}
+
+// The gallery's picture numbers skip 33 and 34, which the two buttons carry.
+QString galleryName(int index) { return QStringLiteral("Bild%1").arg(index < 30 ? index + 3 : index + 5); }
+
+} // namespace
+
+PlayerWindow::PlayerWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    platform::setupFixedWindow(this, QStringLiteral("Form2"), QStringLiteral("Pelko-Morvelt: Benutzer"), 6420, 4860,
+                               platform::kLightGrey);
+    // A close through the title bar discards the window, and with it the chosen pictures.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(designFont(kSansSerif, 8.25));
+
+    buildGallery();
+    buildTopRow();
+
+    auto* hint = new platform::Label(QStringLiteral("Bezeichnung1"), this, QRect(120, 4440, 6135, 255));
+    hint->setCaption(QStringLiteral("Ein Bild mit der Maus anwählen und dann auf den Benutzer ziehen!"));
+    hint->setForeColor(kNavy);
+    hint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    // Form_Load
+    platform::centreOnScreen(this);
+}
+
+void PlayerWindow::buildTopRow()
+{
+    auto* band = new platform::Shape(QStringLiteral("Figur2"), this, QRect(0, 0, 6495, 975));
+    band->setFill(kNavy);
+    band->setBorderVisible(false);
+
+    nameBoxes_[0] = nameBox("Text1", this, 120, QStringLiteral("Name des ersten Spielers"));
+    nameBoxes_[1] = nameBox("Text2", this, 4320, QStringLiteral("Name des zweiten Spielers"));
+
+    const std::array<QString, kPlayers> slotTips{QStringLiteral("Bild des ersten Spielers"),
+                                                 QStringLiteral("Bild des zweiten Spielers")};
+    const std::array<int, kPlayers> galleryOrigin{artwork::kFirstPlayerPicture, artwork::kSecondPlayerPicture};
+    for (int player = 0; player < kPlayers; ++player) {
+        const auto p = static_cast<std::size_t>(player);
+        auto* slot = new PictureBox(QStringLiteral("Bild%1").arg(player + 1), this,
+                                    QRect(player == 0 ? 2040 : 3840, 240, 495, 495));
+        slot->setBackColor(platform::kLightGrey);
+        slot->setPicture(findChild<PictureBox*>(galleryName(galleryOrigin[p]))->picture());
+        platform::nameForUsers(slot, slotTips[p]);
+        slots_[p] = slot;
+        // The slot and its player's name box both take the picture; the name stays as typed.
+        const auto takePicture = [slot](const PictureBox& source) { slot->setPicture(source.picture()); };
+        platform::acceptPictureDrops(slot, takePicture);
+        platform::acceptPictureDrops(nameBoxes_[p], takePicture);
+    }
+
+    connect(platform::pictureButton(QStringLiteral("Bild34"), this, QRect(2640, 240, 495, 495),
+                                    artwork::icon("cross"), kNavy, QStringLiteral("Abbrechen")),
+            &PictureBox::clicked, this, &PlayerWindow::Bild34_Click);
+    connect(platform::pictureButton(QStringLiteral("Bild33"), this, QRect(3240, 240, 495, 495),
+                                    artwork::icon("tick"), kNavy, QStringLiteral("Übernehmen")),
+            &PictureBox::clicked, this, &PlayerWindow::Bild33_Click);
+}
+
+void PlayerWindow::buildGallery()
+{
+    new platform::Shape(QStringLiteral("Figur1"), this, QRect(120, 1200, 6135, 3135));
+    for (int index = 0; index < artwork::kGalleryPictures; ++index) {
+        const int column = index % kGalleryColumns;
+        const int row = index / kGalleryColumns;
+        auto* picture = new PictureBox(galleryName(index), this, QRect(240 + 600 * column, 1320 + 600 * row, 495, 495));
+        picture->setPicture(artwork::galleryPicture(index));
+        platform::nameForUsers(picture, picture->picture().title());
+        platform::makeDraggable(picture);
+    }
+}
+
+void PlayerWindow::OpenPlayerSetup(const QString& firstName, const QString& secondName)
+{
+    nameBoxes_[0]->setText(firstName);
+    nameBoxes_[1]->setText(secondName);
+}
+
+QString PlayerWindow::name(int player) const
+{
+    return player >= 0 && player < kPlayers ? nameBoxes_[static_cast<std::size_t>(player)]->text() : QString();
+}
+
+platform::Picture PlayerWindow::picture(int player) const
+{
+    return player >= 0 && player < kPlayers ? slots_[static_cast<std::size_t>(player)]->picture()
+                                            : platform::Picture();
+}
+
+void PlayerWindow::Bild33_Click()
+{
+    emit accepted();
+    emit left();
+}
+
+void PlayerWindow::Bild34_Click() { emit left(); }
+
+void PlayerWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous()) return;
+    // A child can type at once, replacing the first name.
+    nameBoxes_[0]->setFocus();
+    nameBoxes_[0]->selectAll();
+}
+
+void PlayerWindow::closeEvent(QCloseEvent* event)
+{
+    // Like the cross: nothing is taken, and the main window comes back before this one goes.
+    if (isVisible()) emit left();
+    event->accept();
+}
+
+void PlayerWindow::keyPressEvent(QKeyEvent* event)
+{
+    // The keys every dialog knows: Enter takes the names, Esc leaves them.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Bild33_Click();
+        return;
+    case Qt::Key_Escape:
+        Bild34_Click();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/picture.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLineEdit;
+
+namespace platform {
+class PictureBox;
+}
+
+// The player window: two name boxes, a picture slot for each player and a gallery
+// whose pictures are dragged onto the slots. It holds its texts and slot pictures
+// while hidden; a title-bar close discards it.
+class PlayerWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kPlayers = 2;
+
+    explicit PlayerWindow(QWidget* parent = nullptr);
+
+    // Takes the main window's names for this showing; the slots keep their last pictures.
+    void OpenPlayerSetup(const QString& firstName, const QString& secondName);
+
+    QString name(int player) const;
+    platform::Picture picture(int player) const;
+
+signals:
+    // The tick: the main window is to take both names and pictures.
+    void accepted();
+    // Every way out, the tick included: the main window comes back.
+    void left();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildTopRow();
+    void buildGallery();
+    void Bild33_Click();
+    void Bild34_Click();
+
+    std::array<QLineEdit*, kPlayers> nameBoxes_{};           // Text1, Text2
+    std::array<platform::PictureBox*, kPlayers> slots_{};    // Bild1, Bild2
+};
