@@ -14,9 +14,6 @@ namespace platform {
 
 namespace {
 
-// The drag carries no data of its own: the drop takes the picture from the dragged box,
-// so nothing from outside the program can pose as a picture.
-const QString kPictureFormat = QStringLiteral("application/x-pelko-morvelt-picture");
 const char* const kDraggableProperty = "pelkoDraggable";
 
 QPixmap dragImage(const PictureBox& box)
@@ -64,9 +61,7 @@ private:
     {
         if (box_->picture().isNull()) return;
         auto* drag = new QDrag(box_);
-        auto* data = new QMimeData;
-        data->setData(kPictureFormat, QByteArray());
-        drag->setMimeData(data);
+        drag->setMimeData(new PictureDragData(*box_));
         drag->setPixmap(dragImage(*box_));
         drag->setHotSpot(pressPos_);
         drag->exec(Qt::CopyAction);
@@ -103,8 +98,8 @@ protected:
 private:
     static const PictureBox* draggedBox(const QDropEvent& event)
     {
-        if (!event.mimeData() || !event.mimeData()->hasFormat(kPictureFormat)) return nullptr;
-        const auto* box = qobject_cast<const PictureBox*>(event.source());
+        const auto* data = qobject_cast<const PictureDragData*>(event.mimeData());
+        const PictureBox* box = data ? data->box() : nullptr;
         return box && box->property(kDraggableProperty).toBool() ? box : nullptr;
     }
 
@@ -112,6 +107,8 @@ private:
 };
 
 } // namespace
+
+PictureDragData::PictureDragData(const PictureBox& box) : box_(&box) {}
 
 void makeDraggable(PictureBox* box)
 {
