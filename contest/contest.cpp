@@ -3,6 +3,8 @@
 #include "platform/colors.h"
 #include "platform/numbertext.h"
 
+#include <algorithm>
+
 using platform::blankLedNumber;
 using platform::numericValue;
 using platform::plainNumber;
@@ -18,7 +20,16 @@ constexpr int lineX(int sliderValue) { return 90 * sliderValue + 600; }
 constexpr int kRollTicks = 10;
 const QColor kFormBack(224, 224, 224);
 
-QString turnAnnouncement(const QString& name) { return name + QStringLiteral(" ist dran!"); }
+// A name in a right-to-left script is set apart, so the German words around it keep their order.
+QString embeddedName(const QString& name)
+{
+    const bool rightToLeft = std::any_of(name.begin(), name.end(), [](QChar c) {
+        return c.direction() == QChar::DirR || c.direction() == QChar::DirAL;
+    });
+    return rightToLeft ? QChar(0x2068) + name + QChar(0x2069) : name;
+}
+
+QString turnAnnouncement(const QString& name) { return embeddedName(name) + QStringLiteral(" ist dran!"); }
 
 } // namespace
 
@@ -226,7 +237,7 @@ void Contest::endGame()
     const bool firstPlayerWon = vars_.turn == 2;
     QString& score = firstPlayerWon ? view_.leftScore : view_.rightScore;
     score = plainNumber(static_cast<long long>(numericValue(score)) + 1);
-    winner_ = firstPlayerWon ? view_.leftName : view_.rightName;
+    winner_ = embeddedName(firstPlayerWon ? view_.leftName : view_.rightName);
 }
 
 void Contest::setPlayerName(int side, const QString& name)

@@ -115,6 +115,8 @@ void ContestWindow::buildPlayingArea()
     leftName_ = greenLabel("Bezeichnung1", this, {840, 2040, 2865, 495}, QStringLiteral("Freund"), 18);
     rightName_ = greenLabel("Bezeichnung2", this, {6495, 2040, 3000, 495}, QStringLiteral("Computer"), 18);
     for (Label* name : {leftName_, rightName_}) name->setWordWrap(false);
+    // A name in a right-to-left script stays beside its picture.
+    leftName_->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop);
     const std::array<int, 2> avatarLeft{240, 9600};
     const std::array<int, 2> avatarPicture{artwork::kFirstPlayerPicture, artwork::kSecondPlayerPicture};
     const std::array<QString, 2> avatarTip{QStringLiteral("Bild des ersten Spielers"),
@@ -295,7 +297,7 @@ void ContestWindow::render()
     rightName_->setCaption(view.rightName);
     // The right name hugs the right edge while it fits; a longer one shows its beginning.
     const bool rightNameFits = rightName_->fontMetrics().horizontalAdvance(view.rightName) <= rightName_->width();
-    rightName_->setAlignment((rightNameFits ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+    rightName_->setAlignment((rightNameFits ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute | Qt::AlignTop);
     leftScore_->setCaption(view.leftScore);
     rightScore_->setCaption(view.rightScore);
     rangeLow_->setCaption(view.rangeLow);

@@ -6,6 +6,7 @@
 #include "support/fakes.h"
 
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QPainter>
 #include <QtTest>
 
@@ -176,16 +177,21 @@ private slots:
                  std::pair(QStringLiteral("Mädchen"), QStringLiteral("Junge")));
     }
 
-    // The names are the contest's: an empty first name is announced as just " ist dran!".
-    void emptyNameIsAnnouncedAsTyped()
+    // The names are the contest's, as typed: an empty first name is announced as just " ist dran!",
+    // and a right-to-left name is set apart so that the German words keep their order.
+    void namesAreAnnouncedAsTyped()
     {
         App a;
         a.openSetup();
         a.type("Text1", QString());
+        a.type("Text2", QStringLiteral("שלום"));
         a.click(&a.setup(), "Bild33");
         a.click(&a.main, "Bild13");
         while (a.main.rollTimer().isActive()) a.main.Zeit1_Timer();
         QCOMPARE(a.caption("Bezeichnung6"), QStringLiteral(" ist dran!"));
+        a.main.slider()->setValue(a.t.program.vars.taskResult - a.t.program.vars.rangeBase);
+        a.click(&a.main, "Bezeichnung3");
+        QCOMPARE(a.caption("Bezeichnung6"), QStringLiteral("\u2068שלום\u2069 ist dran!"));
     }
 
     // Names of any length or script stay inside their labels, as plain text.
