@@ -123,8 +123,8 @@ void ContestWindow::buildPlayingArea()
                                            QStringLiteral("Bild des zweiten Spielers")};
     for (std::size_t side = 0; side < 2; ++side) {
         auto* avatar = new PictureBox(QStringLiteral("Bild%1").arg(side + 1), this, QRect(avatarLeft[side], 2040, 495, 495));
+        avatar->setSpokenRole(avatarTip[side]);
         avatar->setPicture(artwork::galleryPicture(avatarPicture[side]));
-        platform::nameForUsers(avatar, avatarTip[side]);
         avatars_[side] = avatar;
     }
     // Scores count over the whole run: each number grows away from the colon, room for three digits.

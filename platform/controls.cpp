@@ -102,9 +102,21 @@ PictureBox::PictureBox(const QString& name, QWidget* parent, QRect twipsGeometry
 void PictureBox::setPicture(const Picture& picture)
 {
     picture_ = picture;
-    // Screen readers say what the box shows; a picture without a title leaves the box's own words.
-    if (!picture.title().isEmpty()) setAccessibleDescription(picture.title());
+    nameByPicture();
     update();
+}
+
+void PictureBox::setSpokenRole(const QString& role)
+{
+    spokenRole_ = role;
+    nameByPicture();
+}
+
+void PictureBox::nameByPicture()
+{
+    if (spokenRole_.isEmpty()) return;
+    const QString title = picture_.title();
+    nameForUsers(this, title.isEmpty() ? spokenRole_ : spokenRole_ + QStringLiteral(": ") + title);
 }
 
 void PictureBox::setBackColor(const QColor& color)

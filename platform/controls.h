@@ -42,6 +42,9 @@ public:
 
     void setPicture(const Picture& picture);
     const Picture& picture() const { return picture_; }
+    // A box whose picture changes is named by its role and its picture's title,
+    // as tooltip and for screen readers: "Bild des ersten Spielers: Katze".
+    void setSpokenRole(const QString& role);
     void setBackColor(const QColor& color);
     QColor backColor() const { return back_; }
     void setBorder(bool on);
@@ -62,7 +65,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void nameByPicture();
+
     Picture picture_;
+    QString spokenRole_;
     QColor back_;
     bool border_ = false;
     QList<PrintedText> printed_;

@@ -81,8 +81,8 @@ void PlayerWindow::buildTopRow()
         auto* slot = new PictureBox(QStringLiteral("Bild%1").arg(player + 1), this,
                                     QRect(player == 0 ? 2040 : 3840, 240, 495, 495));
         slot->setBackColor(platform::kLightGrey);
+        slot->setSpokenRole(slotTips[p]);
         slot->setPicture(findChild<PictureBox*>(galleryName(galleryOrigin[p]))->picture());
-        platform::nameForUsers(slot, slotTips[p]);
         slots_[p] = slot;
         // The slot and its player's name box both take the picture; the name stays as typed.
         const auto takePicture = [slot](const PictureBox& source) { slot->setPicture(source.picture()); };

@@ -133,6 +133,7 @@ private slots:
         QVERIFY(a.drop(49, "Text1"));
         QVERIFY(a.drop(30, "Bild2"));
         QCOMPARE(std::pair(a.slot("Bild1"), a.slot("Bild2")), std::pair(a.gallery(49), a.gallery(30)));
+        QCOMPARE(control<PictureBox>(&a.setup(), "Bild2")->accessibleName(), QStringLiteral("Bild des zweiten Spielers: Auto"));
         QCOMPARE(a.setup().name(0), QStringLiteral("Freund"));
         // The gallery, the buttons and the band take no drop.
         QVERIFY(!a.drop(7, "Bild3") && !a.drop(7, "Bild33") && !a.drop(7, "Bild54"));
