@@ -1,6 +1,6 @@
 // Reads the program's windows as a screen reader does, over AT-SPI on the session's accessibility bus:
-//   a11yprobe [TITLE]   prints "ROLE: NAME" of every object inside the window of that title, one a line,
-//                       line breaks in names as \n; fails while the accessibility bus cannot be reached
+//   a11yprobe [TITLE]   prints the name of every object inside the window of that title that has one, one
+//                       a line, line breaks as \n; fails while the accessibility bus cannot be reached
 // Labels and message boxes hand their texts to AT-SPI, so a test can check what a box says without pixels.
 #include <QCoreApplication>
 #include <QDBusArgument>
@@ -30,9 +30,7 @@ void walk(const QString& service, const QString& path, const QString& title, boo
                        .value<QDBusVariant>()
                        .variant()
                        .toString();
-    if (inside)
-        std::printf("%s: %s\n", qPrintable(call(service, path, kAccessible, "GetRoleName").toString()),
-                    qPrintable(name.replace(u'\n', QStringLiteral("\\n"))));
+    if (inside && !name.isEmpty()) std::printf("%s\n", qPrintable(name.replace(u'\n', QStringLiteral("\\n"))));
     const auto children = call(service, path, kAccessible, "GetChildren").value<QDBusArgument>();
     if (children.currentType() != QDBusArgument::ArrayType) return;
     children.beginArray();

@@ -2,7 +2,7 @@
 # under $e2e_dir/cups, so parallel runs never meet and the machine's own CUPS and printers stay untouched.
 #   cups_start         starts cupsd and exports CUPS_SERVER (its socket); e2e_cleanup ends it
 #   cups_add_queue Q   adds the raw queue Q as the default; each job becomes $cups_dir/jobs/job-N.pdf
-#   cups_wait_jobs N   waits until N jobs have reached the printer
+#   cups_has_jobs N    whether N jobs have reached the printer
 
 cups_start()
 {
@@ -36,4 +36,3 @@ END
 # Raw passes the program's PDF through unchanged, so pdftotext can read it back.
 cups_add_queue() { lpadmin -p "$1" -E -v "testjob:$cups_dir/jobs" -m raw && lpadmin -d "$1"; }
 cups_has_jobs() { [ "$(find "$cups_dir/jobs" -name 'job-*.pdf' | wc -l)" -ge "$1" ]; }
-cups_wait_jobs() { e2e_until 10 cups_has_jobs "$1"; }

@@ -3,16 +3,17 @@
 # The caller sets `probe` (x11probe) and, to read texts, `a11yprobe`, and calls e2e_cleanup from its exit trap.
 #   e2e_until S CMD...         runs CMD every 0.1 s until it succeeds; fails after S seconds
 #   e2e_start_display          a scratch folder $e2e_dir as HOME, and Xvfb on a free display
-#   e2e_start_a11y             a session bus and an accessibility bus of their own, for the next two
-#   e2e_objects TITLE          "ROLE: NAME" of each object in the window of that title, as a screen reader reads it
-#   e2e_texts TITLE            the non-empty names alone, one a line; line breaks in a name read \n
-#   e2e_run BINARY             starts the program in the background
+#   e2e_start_a11y             a session bus and an accessibility bus of their own, for e2e_texts
+#   e2e_texts TITLE            what that window says to a screen reader: its objects' names, a line each (\n: break)
+#   e2e_start BINARY           starts the program and waits for its main window; sets main
 #   e2e_wait_window TITLE [S]  waits up to S seconds (5) for that window; sets win, win_x, win_y, win_w, win_h
 #   e2e_wait_closed ID [S]     waits up to S seconds (5) until window ID is hidden or gone
 #   e2e_point LEFT TOP         the screen pixel "X Y" of that point, in twips, of window $win (for xdotool drags)
 #   e2e_click LEFT TOP W H     clicks the middle of that rectangle, in twips (15 to a pixel), of window $win
 #   e2e_key KEY...             presses keys on whatever has the focus
-#   e2e_quit ID                closes the main window ID and fails unless the program then ends with status 0
+#   e2e_box TITLE [S]          waits up to S seconds (5) for that box, sets `said` to its texts, closes it by Enter
+#   e2e_quit ID                closes the main window ID, then e2e_ended
+#   e2e_ended                  fails unless the program ends with status 0 within 5 s
 #   e2e_fail MESSAGE           reports and ends the script
 e2e_dir="" e2e_pid="" e2e_launcher="" e2e_helpers=()
 
@@ -55,14 +56,20 @@ e2e_start_a11y()
     e2e_until 10 "$a11yprobe" 2>/dev/null || e2e_fail "the accessibility bus did not start"
 }
 
-e2e_objects() { "$a11yprobe" "$1"; }
-e2e_texts() { e2e_objects "$1" | sed -n 's/^[^:]*: \(.\)/\1/p'; }
-e2e_run() { "$1" & e2e_pid=$!; }
+e2e_texts() { "$a11yprobe" "$1"; }
 
 e2e_find() { local found && found=$("$probe" find "$1") && read -r win win_x win_y win_w win_h <<<"$found"; }
 e2e_wait_window() { e2e_until "${2:-5}" e2e_find "$1"; }
 e2e_gone() { ! "$probe" place "$1" >/dev/null; }
 e2e_wait_closed() { e2e_until "${2:-5}" e2e_gone "$1"; }
+
+e2e_start()
+{
+    "$1" &
+    e2e_pid=$!
+    e2e_wait_window "Pelko-Morvelt (Runde 1)" 20 || e2e_fail "no window titled \"Pelko-Morvelt (Runde 1)\" within 20 s"
+    main=$win
+}
 
 e2e_point()
 {
@@ -75,14 +82,22 @@ e2e_point()
 e2e_click() { xdotool mousemove $(e2e_point $(($1 + $3 / 2)) $(($2 + $4 / 2))) click 1; }
 e2e_key() { xdotool key --delay 50 "$@"; }
 
-e2e_ended() { ! kill -0 "$e2e_pid" 2>/dev/null; }
-e2e_quit()
+e2e_box()
 {
-    "$probe" close "$1"
-    e2e_until 5 e2e_ended || e2e_fail "the program still runs 5 s after its main window was closed"
+    e2e_wait_window "$1" "${2:-5}" || e2e_fail "no box titled \"$1\" came"
+    said=$(e2e_texts "$1")
+    e2e_key Return
+    e2e_wait_closed "$win" || e2e_fail "the box \"$1\" did not close on Enter"
+}
+
+e2e_gone_pid() { ! kill -0 "$e2e_pid" 2>/dev/null; }
+e2e_ended()
+{
+    e2e_until 5 e2e_gone_pid || e2e_fail "the program still runs 5 s after it was asked to end"
     wait "$e2e_pid" || e2e_fail "the program ended with status $?"
     e2e_pid=""
 }
+e2e_quit() { "$probe" close "$1" && e2e_ended; }
 
 e2e_cleanup()
 {

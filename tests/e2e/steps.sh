@@ -1,9 +1,9 @@
 # The program's own steps that the printing scripts share, sourced after lib.sh.
 #   open_worksheets       from the main window to the worksheet window; sets `sheet`
 #   unlock_printer        clears the printer lock in the info window and leaves it with "O k a y"
-#   ask BUTTON QUESTION   clicks the print button at BUTTON (twips from the left) and checks that the box
-#                         titled "Pelko-Morvelt: Drucken" asks QUESTION; sets `question` to its window
-#   answer_yes            answers the question "Ja": Tab goes from the preselected "Nein" to it
+#   ask BUTTON QUESTION KEY...  clicks the print button at BUTTON (twips from the left), checks that the box
+#                         titled "Pelko-Morvelt: Drucken" asks QUESTION with the German buttons, and answers with
+#                         the keys: Return for the preselected "Nein", Tab space for "Ja"
 
 open_worksheets()
 {
@@ -28,12 +28,8 @@ ask()
     win=$sheet
     e2e_click "$1" 1320 495 495
     e2e_wait_window "Pelko-Morvelt: Drucken" || e2e_fail "the print button at $1 asked nothing"
-    question=$win
-    e2e_texts "Pelko-Morvelt: Drucken" | grep -qxF "$2" || e2e_fail "the box does not ask \"$2\""
-}
-
-answer_yes()
-{
-    e2e_key Tab space
-    e2e_wait_closed "$question" || e2e_fail "the question did not close on \"Ja\""
+    [ "$(e2e_texts "Pelko-Morvelt: Drucken" | sort)" = "$(printf '%s\n' "$2" Ja Nein | sort)" ] ||
+        e2e_fail "the box does not ask \"$2\" with \"Ja\" and \"Nein\""
+    e2e_key "${@:3}"
+    e2e_wait_closed "$win" || e2e_fail "the question did not close on ${*:3}"
 }

@@ -7,11 +7,11 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <string>
+#include <cstring>
 
-namespace {
+static Display* display;
 
-bool place(Display* display, Window window)
+static bool place(Window window)
 {
     XWindowAttributes attributes;
     int x = 0, y = 0;
@@ -21,26 +21,23 @@ bool place(Display* display, Window window)
     return std::printf("%d %d %d %d\n", x, y, attributes.width, attributes.height) > 0;
 }
 
-bool find(Display* display, const std::string& title)
+static bool find(const char* title)
 {
     Window root = 0, parent = 0, *children = nullptr;
     unsigned int count = 0;
-    bool found = false;
     XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
-    for (unsigned int i = count; i-- > 0 && !found;) { // topmost first
-        XWindowAttributes attributes;
+    for (unsigned int i = count; i-- > 0;) { // topmost first
         char* name = nullptr;
-        if (XGetWindowAttributes(display, children[i], &attributes) && attributes.map_state == IsViewable &&
-            XFetchName(display, children[i], &name) && name) {
-            if (title == name) found = std::printf("%lu ", children[i]) > 0 && place(display, children[i]);
-            XFree(name);
-        }
+        const bool named = XFetchName(display, children[i], &name) && name && std::strcmp(name, title) == 0;
+        XFree(name);
+        XWindowAttributes attributes;
+        if (named && XGetWindowAttributes(display, children[i], &attributes) && attributes.map_state == IsViewable)
+            return std::printf("%lu ", children[i]) > 0 && place(children[i]);
     }
-    if (children) XFree(children);
-    return found;
+    return false;
 }
 
-bool close(Display* display, Window window)
+static bool close(Window window)
 {
     XEvent event{};
     event.xclient.type = ClientMessage;
@@ -51,18 +48,15 @@ bool close(Display* display, Window window)
     return XSendEvent(display, window, False, NoEventMask, &event) && XFlush(display);
 }
 
-} // namespace
-
 int main(int argc, char* argv[])
 {
-    Display* display = XOpenDisplay(nullptr);
+    display = XOpenDisplay(nullptr);
     XSetErrorHandler([](Display*, XErrorEvent*) { return 0; }); // a window gone meanwhile is an answer, not a fault
     if (!display || argc != 3) return std::fprintf(stderr, "usage: x11probe find TITLE | place ID | close ID\n"), 2;
-    const std::string command = argv[1];
     const Window id = std::strtoul(argv[2], nullptr, 10);
-    const bool done = command == "find"    ? find(display, argv[2])
-                      : command == "place" ? place(display, id)
-                                           : command == "close" && close(display, id);
+    const bool done = !std::strcmp(argv[1], "find")    ? find(argv[2])
+                      : !std::strcmp(argv[1], "place") ? place(id)
+                                                       : !std::strcmp(argv[1], "close") && close(id);
     XCloseDisplay(display);
     return done ? 0 : 1;
 }
