@@ -7,7 +7,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QtTest>
 
 using namespace platform;
 

@@ -1,9 +1,5 @@
 #include "fakes.h"
 
-#include "platform/controls.h"
-
-#include <QtTest>
-
 #include <cmath>
 
 platform::MsgResult ScriptedDialogs::show(QWidget*, const platform::Message& message)
@@ -15,13 +11,6 @@ platform::MsgResult ScriptedDialogs::show(QWidget*, const platform::Message& mes
     const platform::MsgResult answer = answers.front();
     answers.pop_front();
     return answer;
-}
-
-QStringList ScriptedDialogs::titles() const
-{
-    QStringList all;
-    for (const platform::Message& m : shown) all += m.title;
-    return all;
 }
 
 double ScriptedRandom::Rnd()

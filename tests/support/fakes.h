@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/program.h"
+#include "platform/controls.h"
 #include "platform/services.h"
 
 #include <QStringList>
 #include <QWidget>
+#include <QtTest>
 
 #include <deque>
 #include <functional>
@@ -15,7 +17,6 @@
 // Yes/No box. `whileOpen` runs as if events arrived while the box is up: the timer-while-modal cases.
 struct ScriptedDialogs final : platform::Dialogs {
     platform::MsgResult show(QWidget* parent, const platform::Message& message) override;
-    QStringList titles() const;
     QList<platform::Message> shown;
     std::deque<platform::MsgResult> answers;
     std::function<void(const platform::Message&)> whileOpen;
