@@ -1,80 +1,52 @@
 #include "contest/contestwindow.h"
 #include "info/infowindow.h"
-#include "platform/controls.h"
 #include "support/fakes.h"
 #include "worksheets/worksheetwindow.h"
 
 #include <QCheckBox>
-#include <QListWidget>
-#include <QtTest>
+#include <QScreen>
 
-using platform::Label;
-
-namespace {
-
-struct App {
-    App() { main.show(); }
-    TestProgram t;
-    ContestWindow& main = t.program.form1();
-    void click(QWidget* window, const char* name) { QTest::mouseClick(control<QWidget>(window, name), Qt::LeftButton); }
-    QColor printerLabel() { return control<Label>(&t.program.form3(), "Bezeichnung12")->foreColor(); }
-    // Lets a window closed through its title bar go, as the event loop would.
-    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-};
-
-} // namespace
-
+// The end-to-end printing test walks the menu to each window and back, and prints once the lock is
+// cleared; here the rest of the composition root's wiring.
 class AppTest : public QObject {
     Q_OBJECT
 private slots:
-    // The menu opens the worksheet and info windows only between rolls, and each returns to the main window.
-    void menuSwitchesToOneWindowAtATime()
+    // Other windows open only between rolls. The info window comes a quarter down the screen; its lock lasts
+    // while it is hidden, and goes with it when its title bar closes it.
+    void windowsBetweenRollsAndTheLifeOfTheLock()
     {
-        App a;
-        a.click(&a.main, "Bild13"); // a roll runs
-        a.click(&a.main, "Bild26");
-        a.click(&a.main, "Bild25");
-        QVERIFY(a.main.isVisible() && !a.t.program.hasInfo());
-        a.main.rollTimer().stop();
-        a.click(&a.main, "Bild26");
-        WorksheetWindow& sheets = a.t.program.form3();
-        QVERIFY(sheets.isVisible() && !a.main.isVisible());
-        QVERIFY(a.t.program.hasInfo() && !a.t.program.info().isVisible()); // built unseen for the lock
-        a.click(&sheets, "Bild1");
-        QVERIFY(a.main.isVisible() && !sheets.isVisible());
-        a.click(&a.main, "Bild25");
-        QVERIFY(a.t.program.info().isVisible() && !a.main.isVisible());
-        a.click(&a.t.program.info(), "Bezeichnung1");
-        QVERIFY(a.main.isVisible() && !a.t.program.info().isVisible());
-    }
-
-    // Locked at start; a cleared lock lasts while the info window is only hidden; a title-bar close
-    // discards the window and with it the cleared lock. The worksheet's settings outlive its window.
-    void printerLockLivesAsLongAsTheInfoWindow()
-    {
-        App a;
-        QCOMPARE(a.printerLabel(), QColor(255, 0, 0));
-        a.click(&a.t.program.form3(), "Bild5");
-        QCOMPARE(a.t.dialogs.shown.last().text, QStringLiteral("Der Drucker ist gesperrt!\r"));
-
-        a.click(&a.main, "Bild25");
-        a.t.program.info().findChild<QCheckBox*>(QStringLiteral("Kontroll1"))->click();
-        a.click(&a.t.program.info(), "Bild1");
-        a.click(&a.main, "Bild26");
-        QCOMPARE(a.printerLabel(), QColor(0, 0, 255));
-        a.click(&a.t.program.form3(), "Bild3"); // two dice
-        QVERIFY(a.t.program.form3().close());
-        App::settle();
-        QVERIFY(a.main.isVisible());
-
-        a.click(&a.main, "Bild25");
-        QVERIFY(a.t.program.info().close());
-        App::settle();
-        QVERIFY(a.main.isVisible() && !a.t.program.hasInfo());
-        a.click(&a.main, "Bild26");
-        QCOMPARE(a.printerLabel(), QColor(255, 0, 0));
-        QCOMPARE(a.t.program.sheetSettings.sheetDice, 2);
-        QCOMPARE(control<Label>(&a.t.program.form3(), "Bezeichnung6")->caption(), QStringLiteral(" 2 Würfel"));
+        TestProgram t;
+        ContestWindow& main = t.program.form1();
+        main.show();
+        click(&main, "Bild13"); // a roll runs
+        click(&main, "Bild26");
+        click(&main, "Bild25");
+        QVERIFY(main.isVisible() && !t.program.hasInfo());
+        main.rollTimer().stop();
+        // Windows closed through the title bar go, as in the event loop.
+        const auto settle = [] { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); };
+        const auto lockColour = [&] { // red while locked, as the worksheet window shows it
+            settle();
+            click(&main, "Bild26");
+            const QString colour = control<platform::Label>(&t.program.form3(), "Bezeichnung12")->foreColor().name();
+            t.program.form3().close();
+            return colour;
+        };
+        QCOMPARE(lockColour(), "#ff0000");
+        QVERIFY(main.isVisible());
+        click(&main, "Bild25");
+        // Each showing places the info window centred across, a quarter of the free height down.
+        const QRect area = t.program.info().screen()->availableGeometry();
+        const QSize free = area.size() - t.program.info().frameGeometry().size();
+        QCOMPARE(t.program.info().pos(), area.topLeft() + QPoint(free.width() / 2, free.height() / 4));
+        control<QCheckBox>(&t.program.info(), "Kontroll1")->click();
+        click(&t.program.info(), "Bild1");
+        QCOMPARE(lockColour(), "#0000ff");
+        click(&main, "Bild25");
+        QVERIFY(t.program.info().close());
+        settle();
+        QVERIFY(main.isVisible() && !t.program.hasInfo());
+        QCOMPARE(lockColour(), "#ff0000");
     }
 };
 

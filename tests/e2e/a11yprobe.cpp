@@ -1,12 +1,9 @@
-// Reads the program's windows as a screen reader does, over AT-SPI: every object of
-// every application on the accessibility bus, one a line, indented by depth:
-//   a11yprobe                     prints "ROLE: NAME" lines, line breaks in names as \n, followed
-//                                 by " [checked]" and " [focused]" where those states are set
-// Message boxes and labels hand their texts to AT-SPI, so a test can check what a
-// box says without reading pixels. The bus address comes from the session bus.
+// Reads the program's windows as a screen reader does, over AT-SPI on the session's accessibility bus:
+//   a11yprobe [TITLE]   prints the name of every object inside the window of that title that has one, one
+//                       a line, line breaks as \n; fails while the accessibility bus cannot be reached
+// Labels and message boxes hand their texts to AT-SPI, so a test can check what a box says without pixels.
 #include <QCoreApplication>
 #include <QDBusArgument>
-#include <QDBusMetaType>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -16,69 +13,36 @@
 
 namespace {
 
-struct Ref {
-    QString service;
-    QString path;
-};
+const QString kAccessible = QStringLiteral("org.a11y.atspi.Accessible");
 
-QDBusMessage call(QDBusConnection& bus, const Ref& ref, const QString& interface, const QString& method,
-                  const QVariantList& arguments = {})
+QVariant call(const QString& service, const QString& path, const QString& interface, const QString& method,
+              const QVariantList& arguments = {})
 {
-    QDBusMessage message = QDBusMessage::createMethodCall(ref.service, ref.path, interface, method);
+    QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
     message.setArguments(arguments);
-    return bus.call(message, QDBus::Block, 3000);
+    return QDBusConnection(QStringLiteral("a11y")).call(message, QDBus::Block, 3000).arguments().value(0);
 }
 
-QList<Ref> children(QDBusConnection& bus, const Ref& ref)
+// Prints each object met once `inside` the one named `title`.
+void walk(const QString& service, const QString& path, const QString& title, bool inside)
 {
-    const QDBusMessage reply = call(bus, ref, QStringLiteral("org.a11y.atspi.Accessible"), QStringLiteral("GetChildren"));
-    QList<Ref> refs;
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return refs;
-    const auto argument = reply.arguments().first().value<QDBusArgument>();
-    argument.beginArray();
-    while (!argument.atEnd()) {
-        Ref child;
-        QDBusObjectPath path;
-        argument.beginStructure();
-        argument >> child.service >> path;
-        argument.endStructure();
-        child.path = path.path();
-        refs.append(child);
+    QString name = call(service, path, "org.freedesktop.DBus.Properties", "Get", {kAccessible, "Name"})
+                       .value<QDBusVariant>()
+                       .variant()
+                       .toString();
+    if (inside && !name.isEmpty()) std::printf("%s\n", qPrintable(name.replace(u'\n', QStringLiteral("\\n"))));
+    const auto children = call(service, path, kAccessible, "GetChildren").value<QDBusArgument>();
+    if (children.currentType() != QDBusArgument::ArrayType) return;
+    children.beginArray();
+    while (!children.atEnd()) {
+        QString childService;
+        QDBusObjectPath childPath;
+        children.beginStructure();
+        children >> childService >> childPath;
+        children.endStructure();
+        walk(childService, childPath.path(), title, inside || name == title);
     }
-    argument.endArray();
-    return refs;
-}
-
-QString text(const QDBusMessage& reply)
-{
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return QStringLiteral("?");
-    QVariant value = reply.arguments().first();
-    if (value.canConvert<QDBusVariant>()) value = value.value<QDBusVariant>().variant();
-    return value.toString();
-}
-
-// The states a test asks about, from AT-SPI's state set (bit n of word n / 32).
-QString states(const QDBusMessage& reply)
-{
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return {};
-    const auto words = qdbus_cast<QList<uint>>(reply.arguments().first());
-    const auto has = [&](int state) { return words.size() > state / 32 && (words[state / 32] >> (state % 32) & 1); };
-    constexpr int kChecked = 4, kFocused = 12;
-    return QString(has(kChecked) ? QStringLiteral(" [checked]") : QString()) +
-           (has(kFocused) ? QStringLiteral(" [focused]") : QString());
-}
-
-void dump(QDBusConnection& bus, const Ref& ref, int depth)
-{
-    if (depth > 40) return;
-    const QString role = text(call(bus, ref, QStringLiteral("org.a11y.atspi.Accessible"), QStringLiteral("GetRoleName")));
-    QString name = text(call(bus, ref, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
-                             {QStringLiteral("org.a11y.atspi.Accessible"), QStringLiteral("Name")}));
-    name.replace(u'\r', QStringLiteral("\\r")).replace(u'\n', QStringLiteral("\\n"));
-    const QString state = states(call(bus, ref, QStringLiteral("org.a11y.atspi.Accessible"), QStringLiteral("GetState")));
-    std::printf("%s%s: %s%s\n", QByteArray(2 * depth, ' ').constData(), qPrintable(role), qPrintable(name),
-                qPrintable(state));
-    for (const Ref& child : children(bus, ref)) dump(bus, child, depth + 1);
+    children.endArray();
 }
 
 } // namespace
@@ -86,14 +50,11 @@ void dump(QDBusConnection& bus, const Ref& ref, int depth)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    QDBusConnection session = QDBusConnection::sessionBus();
-    const QDBusMessage reply = session.call(QDBusMessage::createMethodCall(
-        QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"), QStringLiteral("org.a11y.Bus"),
-        QStringLiteral("GetAddress")));
-    if (reply.type() != QDBusMessage::ReplyMessage) return std::fprintf(stderr, "no accessibility bus\n"), 2;
-    QDBusConnection bus = QDBusConnection::connectToBus(reply.arguments().first().toString(), QStringLiteral("a11y"));
-    if (!bus.isConnected()) return std::fprintf(stderr, "cannot reach the accessibility bus\n"), 2;
-    const Ref registry{QStringLiteral("org.a11y.atspi.Registry"), QStringLiteral("/org/a11y/atspi/accessible/root")};
-    for (const Ref& application : children(bus, registry)) dump(bus, application, 0);
+    const QDBusMessage address = QDBusConnection::sessionBus().call(
+        QDBusMessage::createMethodCall("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress"));
+    if (address.type() != QDBusMessage::ReplyMessage ||
+        !QDBusConnection::connectToBus(address.arguments().value(0).toString(), "a11y").isConnected())
+        return std::fprintf(stderr, "cannot reach the accessibility bus\n"), 2;
+    if (argc > 1) walk("org.a11y.atspi.Registry", "/org/a11y/atspi/accessible/root", argv[1], false);
     return 0;
 }

@@ -1,27 +1,24 @@
 #include "fakes.h"
 
+#include <cmath>
+
 platform::MsgResult ScriptedDialogs::show(QWidget*, const platform::Message& message)
 {
     shown.append(message);
     if (whileOpen) whileOpen(message);
-    if (!answers.empty()) {
-        const platform::MsgResult answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    return message.buttons == platform::MsgButtons::Ok ? platform::MsgResult::Ok : platform::MsgResult::No;
+    if (answers.empty())
+        return message.buttons == platform::MsgButtons::Ok ? platform::MsgResult::Ok : platform::MsgResult::No;
+    const platform::MsgResult answer = answers.front();
+    answers.pop_front();
+    return answer;
 }
 
 double ScriptedRandom::Rnd()
 {
-    if (!values.empty()) {
-        const double value = values.front();
-        values.pop_front();
-        return value;
-    }
-    next_ += step;
-    next_ -= static_cast<int>(next_);
-    return next_;
+    if (values.empty()) return next = std::fmod(next + 0.6180339887, 1.0);
+    const double value = values.front();
+    values.pop_front();
+    return value;
 }
 
 platform::PrintResult RecordingPrinter::endDoc()
@@ -31,6 +28,18 @@ platform::PrintResult RecordingPrinter::endDoc()
     return result;
 }
 
-TestProgram::TestProgram()
-    : program(platform::Services{dialogs, scripted, clock, printer, clipboard, [this] { ++endCalls; }})
-{}
+TestProgram::TestProgram() : program({dialogs, scripted, clock, printer, clipboard, [this] { ++endCalls; }}) {}
+
+QString caption(QWidget* window, const char* name) { return control<platform::Label>(window, name)->caption(); }
+
+void click(QWidget* window, const char* name) { QTest::mouseClick(control(window, name), Qt::LeftButton); }
+
+QStringList messages(const ScriptedDialogs& dialogs)
+{
+    QStringList all;
+    for (const platform::Message& m : dialogs.shown)
+        all += QStringList({m.text, m.title, m.buttons == platform::MsgButtons::Ok ? "OK" : "YesNo",
+                            QStringList{"", "?", "!"}[int(m.icon)], m.defaultNo ? "No first" : ""})
+                   .join('|');
+    return all;
+}

@@ -1,59 +1,49 @@
 #pragma once
 
 #include "app/program.h"
+#include "platform/controls.h"
 #include "platform/services.h"
 
-#include <QList>
-#include <QWidget>
 #include <QStringList>
+#include <QWidget>
+#include <QtTest>
 
 #include <deque>
 #include <functional>
 
 // Stand-ins for the platform services, so each test builds a fresh program.
 
-// Records every box and answers from a script; without a scripted answer it
-// presses OK, or No on a Yes/No box. `whileOpen` runs as if events arrived
-// while the box is up, which is how timer-while-modal cases are tested.
-class ScriptedDialogs final : public platform::Dialogs {
-public:
+// Records every box and answers from a script; without a scripted answer it presses OK, or No on a
+// Yes/No box. `whileOpen` runs as if events arrived while the box is up: the timer-while-modal cases.
+struct ScriptedDialogs final : platform::Dialogs {
     platform::MsgResult show(QWidget* parent, const platform::Message& message) override;
-
     QList<platform::Message> shown;
     std::deque<platform::MsgResult> answers;
     std::function<void(const platform::Message&)> whileOpen;
 };
 
-// Plays back scripted values, then a fixed linear sequence; records seeds.
-class ScriptedRandom final : public platform::Random {
-public:
+// Plays back scripted values, then a fixed sequence spread over [0, 1); records seeds.
+struct ScriptedRandom final : platform::Random {
     void seed(double value) override { seeds.append(value); }
     double Rnd() override;
-
     std::deque<double> values;
     QList<double> seeds;
-    double step = 0.6180339887;
-
-private:
-    double next_ = 0.0;
+    double next = 0.0;
 };
 
-class FixedClock final : public platform::Clock {
-public:
+struct FixedClock final : platform::Clock {
     double Timer() const override { return seconds; }
     double seconds = 36000.25;
 };
 
-class RecordingPrinter final : public platform::LinePrinter {
-public:
+// Keeps each printed page; a job given another result records nothing.
+struct RecordingPrinter final : platform::LinePrinter {
     platform::PrintResult endDoc() override;
     QList<QStringList> documents;
-    // What the next jobs report; a job that fails records nothing.
     platform::PrintResult result = platform::PrintResult::Printed;
 };
 
-class RecordingClipboard final : public platform::Clipboard {
-public:
+struct RecordingClipboard final : platform::Clipboard {
     void setText(const QString& text) override { texts.append(text); }
     QStringList texts;
 };
@@ -61,7 +51,6 @@ public:
 // A whole program on fakes.
 struct TestProgram {
     TestProgram();
-
     ScriptedDialogs dialogs;
     ScriptedRandom scripted;
     FixedClock clock;
@@ -72,9 +61,13 @@ struct TestProgram {
 };
 
 // The child widget of the given object name, or a test failure.
-template <typename T> T* control(QWidget* window, const char* name)
+template <typename T = QWidget> T* control(QWidget* window, const char* name)
 {
     T* found = window->findChild<T*>(QString::fromLatin1(name));
     if (!found) qFatal("no control %s", name);
     return found;
 }
+QString caption(QWidget* window, const char* name);
+void click(QWidget* window, const char* name); // a left click in the control's middle
+// Every box shown, as "text|title|OK or YesNo|icon: '', ? or !|No first".
+QStringList messages(const ScriptedDialogs& dialogs);
