@@ -11,10 +11,10 @@ trap e2e_cleanup EXIT
 e2e_start_display
 e2e_start_a11y
 e2e_start "$1"
-said=$(e2e_texts "Pelko-Morvelt (Runde 1)")
-# The start state, and picture buttons that a screen reader can name.
+# The start state, and picture buttons that a screen reader can name, once it has found the window.
+says() { e2e_texts "Pelko-Morvelt (Runde 1)" | grep -qxF "$1"; }
 for text in "Klicke zum Start auf einen Würfel." "Würfel 1" "Antwort bestätigen" "Beenden"; do
-    grep -qxF "$text" <<<"$said" || e2e_fail "the main window does not say \"$text\""
+    e2e_until 5 says "$text" || e2e_fail "the main window does not say \"$text\""
 done
 
 e2e_click 4680 600 975 975 # the middle die
