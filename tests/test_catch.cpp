@@ -86,9 +86,8 @@ private slots:
         QVERIFY(!fang.window.isVisible() && fang.t.program.form1().isVisible());
     }
 
-    // While a box is open the clock runs on, and the activation when it closes, or a restore from the task bar,
-    // leaves the game as it is. Yes to the exit question (also asked by Esc) leaves; the next visit is a fresh
-    // game that waits for the start click, whatever other windows left in the shared variables.
+    // The clock runs on while a box is open; its closing, or a restore from the task bar, keeps the game. Yes to
+    // the exit question (also asked by Esc) leaves; the next visit is a fresh game waiting for the start click.
     void boxesLeaveTheGameRunningAndTheNextVisitWaitsAfresh()
     {
         ShownFang fang;
