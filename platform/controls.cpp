@@ -28,10 +28,12 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease) return false;
+        // A quick second click arrives as a double-click in place of its press: it is a click all the same.
+        const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+        if (!press && event->type() != QEvent::MouseButtonRelease) return false;
         auto* mouse = static_cast<QMouseEvent*>(event);
         const bool left = mouse->button() == Qt::LeftButton;
-        if (event->type() == QEvent::MouseButtonPress) {
+        if (press) {
             pressed_ = left;
         } else if (std::exchange(pressed_, false) && left &&
                    static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint())) {
