@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# One round of the contest in the real program, played with mouse and keyboard: from the start state a click
-# on the die starts the game and its roll; after the roll, Enter on the untouched 50 (never a result of one
+# One round of the contest in the real program, played with mouse and keyboard. First the player window:
+# the real mouse drags the frog out of the gallery onto the second player, a name is typed, and the tick
+# carries both to the main window. Then a click on the die starts the game and its roll; after the roll, Enter on the untouched 50 (never a result of one
 # die) brings the error box, which tells the task; the right answer, set with the arrow keys, starts round 2.
 # The quit button ends it.
 set -euo pipefail
@@ -12,15 +13,35 @@ e2e_start_display
 e2e_start_a11y
 e2e_start "$1"
 # The start state, and picture buttons that a screen reader can name, once it has found the window.
-says() { e2e_texts "Pelko-Morvelt (Runde 1)" | grep -qxF "$1"; }
-for text in "Klicke zum Start auf einen Würfel." "Würfel 1" "Antwort bestätigen" "Beenden"; do
+main_title="Pelko-Morvelt (Runde 1)" setup_title="Pelko-Morvelt: Benutzer"
+says() { e2e_texts "${2:-$main_title}" | grep -qxF "$1"; }
+for text in "Klicke zum Start auf einen Würfel." "Würfel 1" "Antwort bestätigen" "Beenden" "Bild des zweiten Spielers: Junge"; do
     e2e_until 5 says "$text" || e2e_fail "the main window does not say \"$text\""
+done
+
+e2e_click 2520 5760 495 495 # the player button
+e2e_wait_window "$setup_title" || e2e_fail "the player button opened no player window"
+e2e_wait_closed "$main" || e2e_fail "the main window stayed on screen"
+# Press on the frog (row 0, column 7), move in steps as a hand does, release on the second slot.
+read -r from_x from_y < <(e2e_point $((4440 + 247)) $((1320 + 247)))
+read -r to_x to_y < <(e2e_point $((3840 + 247)) $((240 + 247)))
+xdotool mousemove "$from_x" "$from_y" mousedown 1
+for step in $(seq 10); do xdotool mousemove $((from_x + (to_x - from_x) * step / 10)) $((from_y + (to_y - from_y) * step / 10)) sleep 0.05; done
+xdotool mouseup 1
+e2e_until 3 says "Bild des zweiten Spielers: Frosch" "$setup_title" || e2e_fail "the second slot did not take the frog"
+says Frosch "$setup_title" || e2e_fail "the gallery lost its frog"
+e2e_click 120 240 1935 495 # the first name box
+e2e_key ctrl+a
+xdotool type --delay 50 "Lena Müller"
+e2e_click 3240 240 495 495 # the tick
+e2e_wait_window "$main_title" || e2e_fail "the tick did not bring the main window back"
+for text in "Lena Müller" Computer "Bild des zweiten Spielers: Frosch" "Bild des ersten Spielers: Mädchen"; do
+    says "$text" || e2e_fail "the main window does not say \"$text\": $(e2e_texts "$main_title")"
 done
 
 e2e_click 4680 600 975 975 # the middle die
 # Ten ticks of 500 ms, then the status line names who answers; an earlier answer would be checked against 50.
-called() { e2e_texts "Pelko-Morvelt (Runde 1)" | grep -q ' ist dran!$'; }
-e2e_until 20 called || e2e_fail "20 s after the die click no player is called"
+e2e_until 20 says "Lena Müller ist dran!" || e2e_fail "20 s after the die click Lena Müller is not called"
 
 e2e_key Return
 e2e_box "F e h l e r" 3
@@ -38,7 +59,6 @@ e2e_box "Pelko-Morvelt - Das Entwicklerteam"
 [ "$(sort <<<"$said")" = "$(printf '%s\n' 'Willst du das Programm jetzt beenden?\n\n' Ja Nein | sort)" ] ||
     e2e_fail "the quit question: $said"
 win=$main
-sleep 0.5 # a second click sooner would be a double click, which the program's buttons do not take
 e2e_click 120 5760 495 495
 e2e_wait_window "Pelko-Morvelt - Das Entwicklerteam" || e2e_fail "the quit button asked nothing"
 e2e_key Tab space
