@@ -93,10 +93,9 @@ bool Program::memoVisible() const { return memo_ && memo_->isVisible(); }
 
 void Program::end()
 {
-    for (QWidget* window :
-         {static_cast<QWidget*>(fang_.get()), static_cast<QWidget*>(memo_.get()), static_cast<QWidget*>(info_.data()),
-          static_cast<QWidget*>(form3_.data()), static_cast<QWidget*>(form2_.data()),
-          static_cast<QWidget*>(form1_.get())}) {
+    for (QWidget* window : {static_cast<QWidget*>(fang_.get()), static_cast<QWidget*>(memo_.get()),
+                            static_cast<QWidget*>(info_.data()), static_cast<QWidget*>(form3_.data()),
+                            static_cast<QWidget*>(form2_.data()), static_cast<QWidget*>(form1_.get())}) {
         if (window) window->hide();
     }
     if (services.end) services.end();

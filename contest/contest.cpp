@@ -240,10 +240,7 @@ void Contest::endGame()
     winner_ = embeddedName(firstPlayerWon ? view_.leftName : view_.rightName);
 }
 
-void Contest::setPlayerName(int side, const QString& name)
-{
-    (side == 0 ? view_.leftName : view_.rightName) = name;
-}
+void Contest::setPlayerName(int side, const QString& name) { (side == 0 ? view_.leftName : view_.rightName) = name; }
 
 void Contest::diceListButton()
 {

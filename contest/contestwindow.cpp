@@ -122,7 +122,8 @@ void ContestWindow::buildPlayingArea()
     const std::array<QString, 2> avatarTip{QStringLiteral("Bild des ersten Spielers"),
                                            QStringLiteral("Bild des zweiten Spielers")};
     for (std::size_t side = 0; side < 2; ++side) {
-        auto* avatar = new PictureBox(QStringLiteral("Bild%1").arg(side + 1), this, QRect(avatarLeft[side], 2040, 495, 495));
+        auto* avatar =
+            new PictureBox(QStringLiteral("Bild%1").arg(side + 1), this, QRect(avatarLeft[side], 2040, 495, 495));
         avatar->setSpokenRole(avatarTip[side]);
         avatar->setPicture(artwork::galleryPicture(avatarPicture[side]));
         avatars_[side] = avatar;

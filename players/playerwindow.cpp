@@ -90,11 +90,11 @@ void PlayerWindow::buildTopRow()
         platform::acceptPictureDrops(nameBoxes_[p], takePicture);
     }
 
-    connect(platform::pictureButton(QStringLiteral("Bild34"), this, QRect(2640, 240, 495, 495),
-                                    artwork::icon("cross"), kNavy, QStringLiteral("Abbrechen")),
+    connect(platform::pictureButton(QStringLiteral("Bild34"), this, QRect(2640, 240, 495, 495), artwork::icon("cross"),
+                                    kNavy, QStringLiteral("Abbrechen")),
             &PictureBox::clicked, this, &PlayerWindow::Bild34_Click);
-    connect(platform::pictureButton(QStringLiteral("Bild33"), this, QRect(3240, 240, 495, 495),
-                                    artwork::icon("tick"), kNavy, QStringLiteral("Übernehmen")),
+    connect(platform::pictureButton(QStringLiteral("Bild33"), this, QRect(3240, 240, 495, 495), artwork::icon("tick"),
+                                    kNavy, QStringLiteral("Übernehmen")),
             &PictureBox::clicked, this, &PlayerWindow::Bild33_Click);
 }
 
@@ -124,8 +124,7 @@ QString PlayerWindow::name(int player) const
 
 platform::Picture PlayerWindow::picture(int player) const
 {
-    return player >= 0 && player < kPlayers ? slots_[static_cast<std::size_t>(player)]->picture()
-                                            : platform::Picture();
+    return player >= 0 && player < kPlayers ? slots_[static_cast<std::size_t>(player)]->picture() : platform::Picture();
 }
 
 void PlayerWindow::Bild33_Click()
@@ -157,13 +156,8 @@ void PlayerWindow::keyPressEvent(QKeyEvent* event)
     // The keys every dialog knows: Enter takes the names, Esc leaves them.
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        Bild33_Click();
-        return;
-    case Qt::Key_Escape:
-        Bild34_Click();
-        return;
-    default:
-        QWidget::keyPressEvent(event);
+    case Qt::Key_Enter: Bild33_Click(); return;
+    case Qt::Key_Escape: Bild34_Click(); return;
+    default: QWidget::keyPressEvent(event);
     }
 }

@@ -45,6 +45,6 @@ private:
     void Bild33_Click();
     void Bild34_Click();
 
-    std::array<QLineEdit*, kPlayers> nameBoxes_{};           // Text1, Text2
-    std::array<platform::PictureBox*, kPlayers> slots_{};    // Bild1, Bild2
+    std::array<QLineEdit*, kPlayers> nameBoxes_{};        // Text1, Text2
+    std::array<platform::PictureBox*, kPlayers> slots_{}; // Bild1, Bild2
 };

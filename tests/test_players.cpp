@@ -24,7 +24,10 @@ struct App {
     PlayerWindow& setup() { return t.program.form2(); }
     void open() { click(&main, "Bild24"); }
     void type(const char* box, const QString& text) { control<QLineEdit>(&setup(), box)->setText(text); }
-    platform::Picture picture(QWidget* window, const char* name) { return control<PictureBox>(window, name)->picture(); }
+    platform::Picture picture(QWidget* window, const char* name)
+    {
+        return control<PictureBox>(window, name)->picture();
+    }
     QString title(QWidget* window, const char* name) { return picture(window, name).title(); }
     platform::Picture gallery(int index) { return picture(&setup(), galleryName(index)); }
 
@@ -64,7 +67,8 @@ private slots:
                  [](App& a) { QVERIFY(a.setup().close()); }}) {
             a.open();
             QVERIFY(a.setup().isVisible() && !a.main.isVisible());
-            QCOMPARE(std::pair(a.setup().name(0), a.setup().name(1)), std::pair(QStringLiteral("Freund"), QStringLiteral("Computer")));
+            QCOMPARE(std::pair(a.setup().name(0), a.setup().name(1)),
+                     std::pair(QStringLiteral("Freund"), QStringLiteral("Computer")));
             a.type("Text1", QStringLiteral("Mia"));
             leave(a);
             QVERIFY(a.main.isVisible() && !a.setup().isVisible());
@@ -143,14 +147,16 @@ private slots:
 
         auto* right = control<platform::Label>(&a.main, "Bezeichnung2");
         const QRect place = right->geometry();
-        for (const QString& name : {QString(5000, QLatin1Char('W')), QStringLiteral("<b>Fett</b>"), QStringLiteral("Jörg 😀")}) {
+        for (const QString& name :
+             {QString(5000, QLatin1Char('W')), QStringLiteral("<b>Fett</b>"), QStringLiteral("Jörg 😀")}) {
             a.open();
             a.type("Text2", name);
             click(&a.setup(), "Bild33");
             QCOMPARE(std::tuple(right->caption(), right->geometry(), right->textFormat()),
                      std::tuple(name, place, Qt::PlainText));
             // Too long for its label, the right name shows its beginning rather than its end.
-            QCOMPARE(bool(right->alignment() & Qt::AlignRight), right->fontMetrics().horizontalAdvance(name) <= right->width());
+            QCOMPARE(bool(right->alignment() & Qt::AlignRight),
+                     right->fontMetrics().horizontalAdvance(name) <= right->width());
         }
     }
 
