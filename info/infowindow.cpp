@@ -24,7 +24,7 @@ const QColor kCream(255, 255, 224);
 
 } // namespace
 
-InfoWindow::InfoWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+InfoWindow::InfoWindow(QWidget* parent) : SideWindow(parent)
 {
     platform::setupFixedWindow(this, QStringLiteral("PELKOLABEL"), QStringLiteral("Programm-Info"), 3510, 4005,
                                kLightGrey);
@@ -112,20 +112,6 @@ void InfoWindow::buildTitleRow()
 }
 
 bool InfoWindow::printingLocked() const { return lock_->isChecked(); }
-
-void InfoWindow::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    // Coming on screen is the activation; focus returning from a message box is not.
-    if (!event->spontaneous()) Form_Activate();
-}
-
-void InfoWindow::closeEvent(QCloseEvent* event)
-{
-    // The main window must come back before this one is discarded.
-    if (isVisible()) emit left();
-    event->accept();
-}
 
 void InfoWindow::Form_Activate()
 {

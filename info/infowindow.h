@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "platform/windows.h"
 
 class QCheckBox;
 
@@ -10,24 +10,16 @@ class Label;
 
 // The program info window. Its check box is the printer lock, the program's one setting:
 // it lives exactly as long as this window, and a new window starts locked.
-class InfoWindow : public QWidget {
+class InfoWindow : public platform::SideWindow {
     Q_OBJECT
 public:
     explicit InfoWindow(QWidget* parent = nullptr);
 
     bool printingLocked() const;
 
-signals:
-    // "O k a y", the cross or the title bar: the main window should come back.
-    void left();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void buildTitleRow();
-    void Form_Activate();
+    void Form_Activate() override;
 
     platform::Label* notice_ = nullptr; // Bezeichnung6
     platform::Label* author_ = nullptr; // Bezeichnung7

@@ -2,9 +2,11 @@
 
 #include "units.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QShowEvent>
 
 namespace platform {
 
@@ -29,6 +31,19 @@ void placeOnScreen(QWidget* window, int topShare)
     const QRect area = screen->availableGeometry();
     const QSize size = window->frameGeometry().size().expandedTo(window->size());
     window->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / topShare);
+}
+
+void SideWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) Form_Activate();
+}
+
+void SideWindow::closeEvent(QCloseEvent* event)
+{
+    // The main window must come back before this one goes away.
+    if (isVisible()) Form_Unload();
+    event->accept();
 }
 
 void switchWindow(QWidget* from, QWidget* to)

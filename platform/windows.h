@@ -17,6 +17,26 @@ void centreOnScreen(QWidget* window);
 // Centred across, with 1/topShare of the free height above it (2 centres it).
 void placeOnScreen(QWidget* window, int topShare);
 
+// A window that takes the main window's place while it is on screen. Coming on screen is its
+// activation; focus coming back from one of its message boxes is not. However it is left, it
+// says so with left(), so that the main window comes back.
+class SideWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit SideWindow(QWidget* parent = nullptr) : QWidget(parent, Qt::Window) {}
+
+signals:
+    void left();
+
+protected:
+    virtual void Form_Activate() {}
+    // A close through the title bar; by default the window is simply left.
+    virtual void Form_Unload() { emit left(); }
+
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+};
+
 // Exactly one of the program's windows is on screen: the one shown replaces the one hidden.
 // The new window is shown first, so there is never a moment with none visible.
 void switchWindow(QWidget* from, QWidget* to);

@@ -44,7 +44,7 @@ QString galleryName(int index) { return QStringLiteral("Bild%1").arg(index < 30 
 
 } // namespace
 
-PlayerWindow::PlayerWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+PlayerWindow::PlayerWindow(QWidget* parent) : SideWindow(parent)
 {
     platform::setupFixedWindow(this, QStringLiteral("Form2"), QStringLiteral("Pelko-Morvelt: Benutzer"), 6420, 4860,
                                platform::kLightGrey);
@@ -135,20 +135,11 @@ void PlayerWindow::Bild33_Click()
 
 void PlayerWindow::Bild34_Click() { emit left(); }
 
-void PlayerWindow::showEvent(QShowEvent* event)
+void PlayerWindow::Form_Activate()
 {
-    QWidget::showEvent(event);
-    if (event->spontaneous()) return;
     // A child can type at once, replacing the first name.
     nameBoxes_[0]->setFocus();
     nameBoxes_[0]->selectAll();
-}
-
-void PlayerWindow::closeEvent(QCloseEvent* event)
-{
-    // Like the cross: nothing is taken, and the main window comes back before this one goes.
-    if (isVisible()) emit left();
-    event->accept();
 }
 
 void PlayerWindow::keyPressEvent(QKeyEvent* event)

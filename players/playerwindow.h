@@ -2,7 +2,7 @@
 
 #include "platform/picture.h"
 
-#include <QWidget>
+#include "platform/windows.h"
 
 #include <array>
 
@@ -15,7 +15,7 @@ class PictureBox;
 // The player window: two name boxes, a picture slot for each player and a gallery
 // whose pictures are dragged onto the slots. It holds its texts and slot pictures
 // while hidden; a title-bar close discards it.
-class PlayerWindow : public QWidget {
+class PlayerWindow : public platform::SideWindow {
     Q_OBJECT
 public:
     static constexpr int kPlayers = 2;
@@ -31,12 +31,9 @@ public:
 signals:
     // The tick: the main window is to take both names and pictures.
     void accepted();
-    // Every way out, the tick included: the main window comes back.
-    void left();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void Form_Activate() override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

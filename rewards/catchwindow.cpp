@@ -172,20 +172,6 @@ void CatchWindow::Form_Activate()
     field_->setFocus(Qt::OtherFocusReason);
 }
 
-void CatchWindow::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    // Coming on screen is the activation; focus returning from our own message boxes is not.
-    if (!event->spontaneous()) Form_Activate();
-}
-
-void CatchWindow::closeEvent(QCloseEvent* event)
-{
-    // Leaving through the title bar must not strand the player without a window.
-    if (isVisible()) EndGame();
-    event->accept();
-}
-
 bool CatchWindow::Form_KeyDown(int key)
 {
     switch (key) {

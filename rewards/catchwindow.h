@@ -5,7 +5,7 @@
 #include "contest/modul1.h"
 #include "platform/services.h"
 
-#include <QWidget>
+#include "platform/windows.h"
 
 #include <functional>
 
@@ -20,7 +20,7 @@ class PictureBox;
 
 // The number catching reward game: the field, the clock with its speed slider
 // and the row of caught, next and remaining digits.
-class CatchWindow : public QWidget {
+class CatchWindow : public platform::SideWindow {
     Q_OBJECT
 public:
     CatchWindow(Modul1& vars, platform::Services& services);
@@ -31,20 +31,12 @@ public:
 
     void Zeit1_Timer();
 
-signals:
-    // The game is over, however it was left: the main window is to come back.
-    void left();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void buildTopRow();
     void buildFieldAndLabels();
 
     void Form_Load();
-    void Form_Activate();
+    void Form_Activate() override;
     bool Form_KeyDown(int key);
     void Bild5_Click();
     void HBildlauf1_Change(int value);
@@ -54,6 +46,7 @@ private:
     void step(const std::function<void()>& action);
     void ShowResult();
     void EndGame();
+    void Form_Unload() override { EndGame(); }
     void printField();
 
     Modul1& vars_;

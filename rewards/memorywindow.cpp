@@ -117,10 +117,3 @@ void MemoryWindow::EndGame()
     render();
     emit left();
 }
-
-void MemoryWindow::closeEvent(QCloseEvent* event)
-{
-    // Leaving through the title bar is leaving the game: the main window comes back.
-    if (isVisible()) EndGame();
-    event->accept();
-}

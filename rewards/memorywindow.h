@@ -5,7 +5,7 @@
 #include "contest/modul1.h"
 #include "platform/services.h"
 
-#include <QWidget>
+#include "platform/windows.h"
 
 #include <array>
 
@@ -14,19 +14,12 @@ class Label;
 }
 
 // The number memory reward game: eighteen fields to turn, two at a time.
-class MemoryWindow : public QWidget {
+class MemoryWindow : public platform::SideWindow {
     Q_OBJECT
 public:
     MemoryWindow(Modul1& vars, platform::Services& services);
 
     MemoryBoard& board() { return board_; }
-
-signals:
-    // The game is over, however it was left: the main window is to come back.
-    void left();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildFields();
@@ -36,6 +29,7 @@ private:
     void exitClick();
     void ShowResult();
     void EndGame();
+    void Form_Unload() override { EndGame(); }
     // Copies the board onto the fields and the hidden state labels.
     void render();
 

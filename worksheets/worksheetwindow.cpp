@@ -65,7 +65,7 @@ QListWidget* sheetList(const char* name, QWidget* parent, int left)
 
 WorksheetWindow::WorksheetWindow(platform::Services& services, SheetSettings& settings,
                                  std::function<bool()> printingLocked, QWidget* parent)
-    : QWidget(parent, Qt::Window), services_(services), settings_(settings), printingLocked_(std::move(printingLocked))
+    : SideWindow(parent), services_(services), settings_(settings), printingLocked_(std::move(printingLocked))
 {
     platform::setupFixedWindow(this, QStringLiteral("Form3"), QStringLiteral("Pelko-Morvelt: Arbeitsblatt"), 8400, 6165,
                                kGrey);
@@ -132,21 +132,6 @@ void WorksheetWindow::buildLists()
     // A line chosen in one list is shown with its partner in the other.
     connect(tasks_, &QListWidget::currentRowChanged, solutions_, [this](int row) { solutions_->setCurrentRow(row); });
     connect(solutions_, &QListWidget::currentRowChanged, tasks_, [this](int row) { tasks_->setCurrentRow(row); });
-}
-
-void WorksheetWindow::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    // Coming on screen is the activation; focus returning from our own message boxes is not,
-    // or the sheet just copied would be replaced before its solutions are copied.
-    if (!event->spontaneous()) Form_Activate();
-}
-
-void WorksheetWindow::closeEvent(QCloseEvent* event)
-{
-    // The main window must come back before this one goes away.
-    if (isVisible()) emit left();
-    event->accept();
 }
 
 void WorksheetWindow::Form_Activate()

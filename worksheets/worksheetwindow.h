@@ -4,7 +4,7 @@
 
 #include "platform/services.h"
 
-#include <QWidget>
+#include "platform/windows.h"
 
 #include <functional>
 
@@ -16,26 +16,18 @@ class Label;
 
 // The worksheet window: draws chains of tasks with their solutions and hands them
 // to the printer or the clipboard.
-class WorksheetWindow : public QWidget {
+class WorksheetWindow : public platform::SideWindow {
     Q_OBJECT
 public:
     // `printingLocked` is asked at every showing and before every print.
     WorksheetWindow(platform::Services& services, SheetSettings& settings, std::function<bool()> printingLocked,
                     QWidget* parent = nullptr);
 
-signals:
-    // The user left through the exit button or the title bar.
-    void left();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void buildBar();
     void buildLists();
 
-    void Form_Activate();
+    void Form_Activate() override;
     void newSheetClick();
     void diceClick();
     void rangeClick();
