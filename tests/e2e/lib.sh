@@ -85,11 +85,13 @@ e2e_key() { xdotool key --delay 50 "$@"; }
 e2e_box()
 {
     e2e_wait_window "$1" "${2:-5}" || e2e_fail "no box titled \"$1\" came"
-    said=$(e2e_texts "$1")
+    # The screen reader may find the box a moment after it is mapped: read until its buttons are there.
+    e2e_until 3 e2e_read_box "$1" || e2e_fail "the box \"$1\" shows no button to a screen reader: $said"
     e2e_key Return
     e2e_wait_closed "$win" || e2e_fail "the box \"$1\" did not close on Enter"
 }
 
+e2e_read_box() { said=$(e2e_texts "$1") && grep -qxE 'OK|Ja|Nein' <<<"$said"; }
 e2e_gone_pid() { ! kill -0 "$e2e_pid" 2>/dev/null; }
 e2e_ended()
 {

@@ -25,7 +25,8 @@ win=$sheet
 e2e_click 120 120 495 495 # back to the game
 unlock_printer
 open_worksheets
-lists=$(e2e_texts "Pelko-Morvelt: Arbeitsblatt" | grep -E '^ *[0-9_]+ +[+-] +[0-9]+ = +[0-9_]+$' | awk '{ $1 = $1 } 1')
+read_lists() { lists=$(e2e_texts "Pelko-Morvelt: Arbeitsblatt" | grep -E '^ *[0-9_]+ +[+-] +[0-9]+ = +[0-9_]+$' | awk '{ $1 = $1 } 1'); }
+e2e_until 3 read_lists || e2e_fail "a screen reader finds no tasks in the worksheet window"
 
 ask 120 "Die Aufgaben jetzt ausdrucken?" Return
 sleep 1

@@ -28,8 +28,8 @@ ask()
     win=$sheet
     e2e_click "$1" 1320 495 495
     e2e_wait_window "Pelko-Morvelt: Drucken" || e2e_fail "the print button at $1 asked nothing"
-    [ "$(e2e_texts "Pelko-Morvelt: Drucken" | sort)" = "$(printf '%s\n' "$2" Ja Nein | sort)" ] ||
-        e2e_fail "the box does not ask \"$2\" with \"Ja\" and \"Nein\""
+    asks() { [ "$(e2e_texts "Pelko-Morvelt: Drucken" | sort)" = "$(printf '%s\n' "$1" Ja Nein | sort)" ]; }
+    e2e_until 3 asks "$2" || e2e_fail "the box does not ask \"$2\" with \"Ja\" and \"Nein\""
     e2e_key "${@:3}"
     e2e_wait_closed "$win" || e2e_fail "the question did not close on ${*:3}"
 }
