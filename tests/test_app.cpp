@@ -23,8 +23,6 @@ private slots:
         click(&main, "Bild25");
         QVERIFY(main.isVisible() && !t.program.hasInfo());
         main.rollTimer().stop();
-        // Windows closed through the title bar go, as in the event loop.
-        const auto settle = [] { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); };
         const auto lockColour = [&] { // red while locked, as the worksheet window shows it
             settle();
             click(&main, "Bild26");

@@ -69,5 +69,7 @@ template <typename T = QWidget> T* control(QWidget* window, const char* name)
 }
 QString caption(QWidget* window, const char* name);
 void click(QWidget* window, const char* name); // a left click in the control's middle
+// Lets windows closed through their title bar go, as the event loop would.
+inline void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 // Every box shown, as "text|title|OK or YesNo|icon: '', ? or !|No first".
 QStringList messages(const ScriptedDialogs& dialogs);
