@@ -5,21 +5,18 @@
 
 namespace platform {
 
-Picture Picture::fromPainter(PaintFn paint, QSizeF naturalSize)
+Picture Picture::fromPainter(PaintFn paint, QSizeF naturalSize, const QString& title)
 {
     Picture picture;
-    picture.art_ = std::make_shared<const Art>(Art{std::move(paint), naturalSize, {}});
+    picture.art_ = std::make_shared<const Art>(Art{std::move(paint), naturalSize, title});
     return picture;
 }
 
 Picture Picture::fromSvg(const QString& resourcePath, QSizeF naturalSize, const QString& title)
 {
     auto renderer = std::make_shared<QSvgRenderer>(resourcePath);
-    Picture picture;
-    picture.art_ = std::make_shared<const Art>(
-        Art{[renderer](QPainter& painter, const QRectF& target) { renderer->render(&painter, target); }, naturalSize,
-            title});
-    return picture;
+    return fromPainter([renderer](QPainter& painter, const QRectF& target) { renderer->render(&painter, target); },
+                       naturalSize, title);
 }
 
 void Picture::paint(QPainter& painter, const QRectF& box) const

@@ -19,8 +19,8 @@ public:
 
     Picture() = default;
     // naturalSize in logical pixels; an empty size fills the whole box.
-    static Picture fromPainter(PaintFn paint, QSizeF naturalSize = {});
     // title names the motif in German, for screen readers.
+    static Picture fromPainter(PaintFn paint, QSizeF naturalSize = {}, const QString& title = {});
     static Picture fromSvg(const QString& resourcePath, QSizeF naturalSize = {}, const QString& title = {});
 
     bool isNull() const { return !art_; }
