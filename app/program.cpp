@@ -23,7 +23,7 @@ Program::~Program()
 ContestWindow& Program::form1()
 {
     if (form1_) return *form1_;
-    form1_ = std::make_unique<ContestWindow>(vars, services, [this] { return memoVisible(); });
+    form1_ = std::make_unique<ContestWindow>(services, [this] { return memoVisible(); });
     ContestWindow* window = form1_.get();
     connect(window, &ContestWindow::memoryRewardDue, this, [this] { switchWindow(&form1(), &memo()); });
     connect(window, &ContestWindow::gameWon, this, [this] { switchWindow(&form1(), &fang()); });
@@ -37,7 +37,7 @@ ContestWindow& Program::form1()
 MemoryWindow& Program::memo()
 {
     if (memo_) return *memo_;
-    memo_ = std::make_unique<MemoryWindow>(vars, services);
+    memo_ = std::make_unique<MemoryWindow>(services);
     connect(memo_.get(), &MemoryWindow::left, this, [this] { switchWindow(memo_.get(), &form1()); });
     return *memo_;
 }
@@ -45,7 +45,7 @@ MemoryWindow& Program::memo()
 CatchWindow& Program::fang()
 {
     if (fang_) return *fang_;
-    fang_ = std::make_unique<CatchWindow>(vars, services);
+    fang_ = std::make_unique<CatchWindow>(services);
     connect(fang_.get(), &CatchWindow::left, this, [this] { switchWindow(fang_.get(), &form1()); });
     return *fang_;
 }

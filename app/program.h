@@ -1,6 +1,5 @@
 #pragma once
 
-#include "contest/modul1.h"
 #include "platform/services.h"
 #include "worksheets/sheet.h"
 
@@ -16,8 +15,7 @@ class InfoWindow;
 class WorksheetWindow;
 class PlayerWindow;
 
-// The composition root: the shared variables, the platform services and the one
-// instance of each window, each built on first use and wired to the others here.
+// The composition root: the platform services and the one instance of each window, each built on first use and wired to the others here.
 // Windows never meet but through this class.
 class Program : public QObject {
     Q_OBJECT
@@ -27,7 +25,6 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    Modul1 vars;
     platform::Services services;
     // The worksheet's dice and range last the whole run, whether its window is hidden or discarded.
     SheetSettings sheetSettings;

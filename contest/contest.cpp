@@ -3,33 +3,17 @@
 #include "platform/colors.h"
 #include "platform/numbertext.h"
 
-#include <algorithm>
-
 using platform::blankLedNumber;
-using platform::numericValue;
 using platform::plainNumber;
 
 namespace {
 
 constexpr int kSliderMiddle = 50;
-const QString kStartStatus = QStringLiteral("Klicke zum Start auf einen Würfel.");
+constexpr int kRollTicks = 10;
+const QColor kFormBack = platform::kLightGrey;
 
 // Where on the number line a slider value stands, in twips.
 constexpr int lineX(int sliderValue) { return 90 * sliderValue + 600; }
-
-constexpr int kRollTicks = 10;
-const QColor kFormBack(224, 224, 224);
-
-// A name in a right-to-left script is set apart, so the German words around it keep their order.
-QString embeddedName(const QString& name)
-{
-    const bool rightToLeft = std::any_of(name.begin(), name.end(), [](QChar c) {
-        return c.direction() == QChar::DirR || c.direction() == QChar::DirAL;
-    });
-    return rightToLeft ? QChar(0x2068) + name + QChar(0x2069) : name;
-}
-
-QString turnAnnouncement(const QString& name) { return embeddedName(name) + QStringLiteral(" ist dran!"); }
 
 } // namespace
 
@@ -42,140 +26,115 @@ QString controlsHelp()
 
 QString rewardNote() { return QStringLiteral("Immer nach 30 Aufgaben und nach\rjedem Sieg gibt es eine Belohnung!\r"); }
 
-Contest::Contest(Modul1& vars) : vars_(vars) {}
-
-void Contest::formLoad()
-{
-    drawScale();
-    fillRangeList();
-    vars_.turn = 1;
-    vars_.taskResult = 50;
-    vars_.rangeBase = 0;
-    vars_.helpText = rewardNote();
-    vars_.diceCount = 1;
-    showDice();
-    resetGame();
-}
-
-void Contest::drawScale()
+std::vector<ScaleTick> scaleTicks()
 {
     constexpr int kBlue = 9;
     constexpr int kRed = 12;
-    view_.scale.clear();
+    std::vector<ScaleTick> ticks;
     for (int v = 0; v <= 100; ++v) {
-        vars_.catcherCol = lineX(v);
-        const int x = vars_.catcherCol;
-        view_.scale.push_back({x, 3100, 3350, kBlue});
+        const int x = lineX(v);
+        ticks.push_back({x, 3100, 3350, kBlue});
         if (v % 10 == 0)
-            view_.scale.push_back({x, 3000, 3350, kRed});
+            ticks.push_back({x, 3000, 3350, kRed});
         else if (v % 5 == 0)
-            view_.scale.push_back({x, 3000, 3100, kBlue});
+            ticks.push_back({x, 3000, 3100, kBlue});
     }
+    return ticks;
 }
 
-void Contest::fillRangeList()
+QStringList rangeEntries()
 {
-    for (int i = 0; i < 10; ++i) {
+    QStringList entries;
+    for (int i = 0; i < kRanges; ++i) {
         const int low = 100 * i;
-        view_.rangeEntries.append(QStringLiteral("%1 - %2 ").arg(low, 4).arg(low + 100, 4));
+        entries.append(QStringLiteral("%1 - %2 ").arg(low, 4).arg(low + 100, 4));
     }
-    view_.rangeSelected = -1;
+    return entries;
 }
 
-void Contest::showDice()
+QStringList diceEntries()
 {
-    // Die 1 is always shown; the second joins on the right, the third on the left.
-    for (int die = 0; die < kDice; ++die) view_.dieShown[die] = vars_.diceCount >= die + 1;
+    return {QStringLiteral(" 1 Würfel"), QStringLiteral(" 2 Würfel"), QStringLiteral(" 3 Würfel")};
 }
 
-void Contest::hideLists()
+void Contest::formLoad()
 {
-    view_.rangeListShown = false;
-    view_.diceListShown = false;
+    s_ = ContestState{};
+    s_.helpText = rewardNote();
+    resetGame();
 }
 
 void Contest::resetGame()
 {
-    vars_.gameStarted = 0;
-    vars_.taskResult = vars_.rangeBase + 50;
-    sliderChange(kSliderMiddle);
-    view_.arrowNumber = plainNumber(vars_.taskResult);
-    view_.rangeLow = plainNumber(vars_.rangeBase);
-    view_.rangeHigh = plainNumber(vars_.rangeBase + 100);
-    view_.status = kStartStatus;
-    view_.firstNumber.clear();
-    view_.answer.clear();
-    view_.dieFace.fill(0);
-    vars_.catcherCol = lineX(kSliderMiddle);
-    view_.arrowPictureLeft = vars_.catcherCol - 240;
-    view_.arrowNumberLeft = vars_.catcherCol - 500;
-    vars_.taskCount = 0;
+    s_.gameStarted = false;
+    s_.taskResult = s_.rangeBase + 50;
+    s_.sliderValue = kSliderMiddle;
+    s_.arrowValue = s_.taskResult;
+    s_.announcedSide.reset();
+    s_.firstNumber.reset();
+    s_.shownAnswer.reset();
+    // The dice keep the colours of the last roll; only their faces go.
+    s_.dieFace.fill(0);
+    s_.taskCount = 0;
 }
+
+int Contest::arrowX() const { return lineX(s_.arrowValue - s_.rangeBase); }
 
 void Contest::startDieClick()
 {
-    sliderChange(static_cast<int>(numericValue(view_.arrowNumber)) - vars_.rangeBase);
-    if (vars_.gameStarted != 0) return; // a running game is never restarted by a die
-    vars_.gameStarted = 1;
-    vars_.turn = 1;
-    vars_.rollFrame = 0;
-    view_.rollTimerOn = true;
+    sliderChange(s_.arrowValue - s_.rangeBase);
+    if (s_.gameStarted) return; // a running game is never restarted by a die
+    s_.gameStarted = true;
+    s_.turn = 1;
+    s_.rollFrame = 0;
+    s_.rollTimerOn = true;
 }
 
 void Contest::sliderChange(int value)
 {
-    view_.sliderValue = value;
-    if (vars_.gameStarted == 0) return; // before a game the arrow stays where it is
-    placeArrow(value);
-}
-
-void Contest::placeArrow(int sliderValue)
-{
-    vars_.catcherCol = sliderValue;
-    view_.arrowNumber = plainNumber(vars_.rangeBase + sliderValue);
-    vars_.catcherCol = lineX(sliderValue);
-    view_.arrowPictureLeft = vars_.catcherCol - 240;
-    view_.arrowNumberLeft = vars_.catcherCol - 500;
+    s_.sliderValue = value;
+    if (!s_.gameStarted) return; // before a game the arrow stays where it is
+    s_.arrowValue = s_.rangeBase + value;
 }
 
 Confirmation Contest::confirm()
 {
-    if (vars_.gameStarted == 0) return Confirmation::Ignored;
-    vars_.catcherCol = static_cast<int>(numericValue(view_.arrowNumber));
-    if (vars_.catcherCol != vars_.taskResult) return Confirmation::Wrong;
+    if (!s_.gameStarted) return Confirmation::Ignored;
+    const int answer = s_.arrowValue;
+    if (answer != s_.taskResult) return Confirmation::Wrong;
 
-    view_.answer = view_.arrowNumber;
+    s_.shownAnswer = answer;
     // The turn itself passes when the roll ends; the status line already names who comes next.
-    view_.status = turnAnnouncement(vars_.turn == 1 ? view_.leftName : view_.rightName);
-    vars_.gameStarted = 1;
-    vars_.rollFrame = 0;
-    view_.rollTimerOn = true;
-    ++vars_.taskCount;
-    view_.title = QStringLiteral("Pelko-Morvelt (Runde") + blankLedNumber(vars_.taskCount + 1) + QStringLiteral(")");
-    return vars_.taskCount % 3 == 0 ? Confirmation::CorrectDue : Confirmation::Correct;
+    s_.announcedSide = s_.turn == 1 ? 0 : 1;
+    s_.rollFrame = 0;
+    s_.rollTimerOn = true;
+    ++s_.taskCount;
+    s_.round = s_.taskCount + 1;
+    return s_.taskCount % 3 == 0 ? Confirmation::CorrectDue : Confirmation::Correct;
 }
 
 QString Contest::taskText() const
 {
-    const QString sign = view_.sign == Sign::Plus    ? QStringLiteral(" +")
-                         : view_.sign == Sign::Minus ? QStringLiteral(" -")
-                                                     : QString();
-    return QStringLiteral("Die Aufgabe lautet:  ") + view_.firstNumber + sign + blankLedNumber(vars_.operand) +
+    const QString sign = s_.sign == Sign::Plus    ? QStringLiteral(" +")
+                         : s_.sign == Sign::Minus ? QStringLiteral(" -")
+                                                  : QString();
+    const QString first = s_.firstNumber ? plainNumber(*s_.firstNumber) : QString();
+    return QStringLiteral("Die Aufgabe lautet:  ") + first + sign + blankLedNumber(s_.operand) +
            QStringLiteral(" = _____");
 }
 
-void Contest::stopRoll() { view_.rollTimerOn = false; }
+void Contest::stopRoll() { s_.rollTimerOn = false; }
 
 bool Contest::rollTick(platform::Random& random, const platform::Clock& clock)
 {
     hideLists();
-    ++vars_.rollFrame;
-    if (vars_.rollFrame != kRollTicks) {
+    ++s_.rollFrame;
+    if (s_.rollFrame != kRollTicks) {
         showDraw(draw(random, clock));
         return false;
     }
-    view_.rollTimerOn = false;
-    view_.signBack = kFormBack;
+    s_.rollTimerOn = false;
+    s_.signBack = kFormBack;
     return true;
 }
 
@@ -184,49 +143,44 @@ Draw Contest::draw(platform::Random& random, const platform::Clock& clock)
     platform::Randomize(random, clock);
     Draw drawn{random.wholeNumber(2, 1) == 1 ? Sign::Plus : Sign::Minus, {}};
     for (int& face : drawn.faces) face = random.wholeNumber(9, 1);
-    vars_.operand = 0;
-    for (int die = 0; die < vars_.diceCount && die < kDice; ++die) vars_.operand += drawn.faces[die];
+    s_.operand = 0;
+    for (int die = 0; die < s_.diceCount && die < kDice; ++die) s_.operand += drawn.faces[die];
     return drawn;
 }
 
 void Contest::showDraw(const Draw& drawn)
 {
-    view_.sign = drawn.sign;
-    for (int die = 0; die < vars_.diceCount && die < kDice; ++die) {
+    s_.sign = drawn.sign;
+    for (int die = 0; die < s_.diceCount && die < kDice; ++die) {
         const int face = drawn.faces[die];
-        view_.dieBack[die] = platform::QBColor(16 - face);
-        view_.signBack = platform::QBColor(15 - face);
-        view_.dieFace[die] = face;
+        s_.dieBack[die] = platform::QBColor(16 - face);
+        s_.signBack = platform::QBColor(15 - face);
+        s_.dieFace[die] = face;
     }
 }
 
 RollEnd Contest::nextTask(bool memoVisible)
 {
     if (memoVisible) return RollEnd::Skipped;
-    vars_.taskResult = static_cast<int>(numericValue(view_.arrowNumber));
-    view_.firstNumber = view_.arrowNumber;
-    view_.answer.clear();
-    vars_.helpText = controlsHelp();
+    s_.taskResult = s_.arrowValue;
+    s_.firstNumber = s_.arrowValue;
+    s_.shownAnswer.reset();
+    s_.helpText = controlsHelp();
 
     // The top is tested whatever the sign, so a minus task from the top end ends the game too.
-    if (view_.sign == Sign::Plus) vars_.taskResult += vars_.operand;
-    if (vars_.taskResult >= vars_.rangeBase + 100) {
+    if (s_.sign == Sign::Plus) s_.taskResult += s_.operand;
+    if (s_.taskResult >= s_.rangeBase + 100) {
         endGame();
         return RollEnd::GameOver;
     }
-    if (view_.sign == Sign::Minus) vars_.taskResult -= vars_.operand;
-    if (vars_.taskResult <= vars_.rangeBase) {
+    if (s_.sign == Sign::Minus) s_.taskResult -= s_.operand;
+    if (s_.taskResult <= s_.rangeBase) {
         endGame();
         return RollEnd::GameOver;
     }
 
-    if (vars_.turn == 1) {
-        vars_.turn = 2;
-        view_.status = turnAnnouncement(view_.leftName);
-    } else {
-        vars_.turn = 1;
-        view_.status = turnAnnouncement(view_.rightName);
-    }
+    s_.announcedSide = s_.turn == 1 ? 0 : 1;
+    s_.turn = s_.turn == 1 ? 2 : 1;
     return RollEnd::Stands;
 }
 
@@ -234,48 +188,60 @@ void Contest::endGame()
 {
     // The task that cannot be asked would have been the other player's: the last one to solve wins.
     // While the first player answers, turn is 2.
-    const bool firstPlayerWon = vars_.turn == 2;
-    QString& score = firstPlayerWon ? view_.leftScore : view_.rightScore;
-    score = plainNumber(static_cast<long long>(numericValue(score)) + 1);
-    winner_ = embeddedName(firstPlayerWon ? view_.leftName : view_.rightName);
+    s_.winnerSide = s_.turn == 2 ? 0 : 1;
+    ++s_.scores[static_cast<std::size_t>(s_.winnerSide)];
 }
 
-void Contest::setPlayerName(int side, const QString& name) { (side == 0 ? view_.leftName : view_.rightName) = name; }
+void Contest::setPlayerName(int side, const QString& name)
+{
+    if (side == 0 || side == 1) s_.names[static_cast<std::size_t>(side)] = name;
+}
 
 void Contest::diceListButton()
 {
-    view_.rangeListShown = false;
-    if (view_.diceListShown) {
-        view_.diceListShown = false;
+    s_.rangeListShown = false;
+    if (s_.diceListShown) {
+        s_.diceListShown = false;
         return;
     }
-    view_.diceEntries = {QStringLiteral(" 1 Würfel"), QStringLiteral(" 2 Würfel"), QStringLiteral(" 3 Würfel")};
-    ++view_.diceListFills;
-    view_.diceListShown = true;
+    ++s_.diceListFills;
+    s_.diceListShown = true;
 }
 
 void Contest::rangeListButton()
 {
-    view_.diceListShown = false;
-    view_.rangeListShown = !view_.rangeListShown;
+    s_.diceListShown = false;
+    s_.rangeListShown = !s_.rangeListShown;
+}
+
+void Contest::hideLists()
+{
+    s_.rangeListShown = false;
+    s_.diceListShown = false;
+}
+
+void Contest::stopForSetting()
+{
+    // A roll left running would build a task for a game that no longer runs; the sign box
+    // goes back to the start state's grey instead of keeping the stopped tick's colour.
+    stopRoll();
+    s_.signBack = kFormBack;
+    resetGame();
 }
 
 void Contest::rangeChosen(int index)
 {
-    view_.rangeListShown = false;
-    view_.rangeSelected = index;
-    vars_.gameStarted = 0;
-    vars_.rangeBase = 100 * index;
-    vars_.taskResult = vars_.rangeBase + 50;
-    stopRoll(); // a roll left running would build a task for a game that no longer runs
-    resetGame();
+    if (index < 0 || index >= kRanges) return;
+    s_.rangeListShown = false;
+    s_.rangeSelected = index;
+    s_.rangeBase = 100 * index;
+    stopForSetting();
 }
 
 void Contest::diceChosen(int index)
 {
-    vars_.diceCount = index + 1;
-    showDice();
-    view_.diceListShown = false;
-    stopRoll(); // a roll left running would build a task for a game that no longer runs
-    resetGame();
+    if (index < 0 || index >= kDice) return;
+    s_.diceCount = index + 1;
+    s_.diceListShown = false;
+    stopForSetting();
 }

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "modul1.h"
-
 #include "platform/clock.h"
 #include "platform/random.h"
 
 #include <QColor>
+#include <QString>
 #include <QStringList>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 // One tick of the number line's scale, in twips, coloured by palette index.
@@ -24,6 +24,7 @@ enum class Sign { None, Plus, Minus };
 // Dice are numbered as the game counts them: die 1 sits in the middle,
 // die 2 on the right and die 3 on the left.
 inline constexpr int kDice = 3;
+inline constexpr int kRanges = 10;
 
 // What a confirmation of the arrow number came to.
 enum class Confirmation {
@@ -46,52 +47,56 @@ struct Draw {
     std::array<int, kDice> faces;
 };
 
-// Everything the main window shows; the window copies it onto its controls.
-struct ContestView {
-    QString title = QStringLiteral("Pelko-Morvelt (Runde 1)");
-    QString arrowNumber = QStringLiteral("50");
-    int arrowNumberLeft = 4680;
-    int arrowPictureLeft = 4920;
+// The contest's whole state, owned by its rules. Sides are 0 for the left
+// (first) player and 1 for the right (second) one.
+struct ContestState {
+    int rangeBase = 0;
+    int diceCount = 1;
+    bool gameStarted = false;
+    // While a task waits, 2 means the first player answers and 1 the second.
+    int turn = 1;
+    int taskCount = 0;
+    int operand = 0;
+    int taskResult = 50;
+    int rollFrame = 0;
+    QString helpText;
+
     int sliderValue = 50;
-    QString status = QStringLiteral("Klicke zum Start auf einen Würfel.");
-    QString firstNumber;
-    QString answer;
-    QString rangeLow = QStringLiteral("0");
-    QString rangeHigh = QStringLiteral("100");
-    QString leftName = QStringLiteral("Freund");
-    QString rightName = QStringLiteral("Computer");
-    QString leftScore = QStringLiteral("0");
-    QString rightScore = QStringLiteral("0");
-    std::array<bool, kDice> dieShown{true, true, true};
+    // The number the arrow points at; it follows the slider only while a game runs.
+    int arrowValue = 50;
+    std::optional<int> firstNumber;
+    std::optional<int> shownAnswer;
+    // The round the title names: the task now coming.
+    int round = 1;
+    // Whose turn the status line announces; none before a game.
+    std::optional<int> announcedSide;
+    std::array<QString, 2> names{QStringLiteral("Freund"), QStringLiteral("Computer")};
+    std::array<int, 2> scores{};
+    int winnerSide = -1;
+
     std::array<int, kDice> dieFace{}; // 0: the box is empty
     std::array<QColor, kDice> dieBack{QColor(Qt::white), QColor(Qt::white), QColor(Qt::white)};
     Sign sign = Sign::Plus;
     QColor signBack = QColor(224, 224, 224);
+    bool rollTimerOn = false;
+
     bool rangeListShown = false;
     bool diceListShown = false;
-    QStringList rangeEntries;
     int rangeSelected = -1;
-    QStringList diceEntries;
     int diceListFills = 0; // rises each time the list is filled afresh, which clears its selection
-    bool rollTimerOn = false;
-    std::vector<ScaleTick> scale;
 };
 
-// The contest's rules, apart from any widget: each step changes the shared
-// variables and what the window is to show.
+// The contest's rules, apart from any widget.
 class Contest {
 public:
-    explicit Contest(Modul1& vars);
+    const ContestState& state() const { return s_; }
 
-    const ContestView& view() const { return view_; }
-
-    // Start-up after the window is placed: scale, range list, one die, start state.
+    // Start-up: one die, range 0 - 100, the start state.
     void formLoad();
-    void drawScale();
-    void fillRangeList();
-    void showDice();
-    void hideLists();
     void resetGame();
+    bool dieShown(int die) const { return s_.diceCount >= die + 1; }
+    // Where the arrow stands on the number line, in twips.
+    int arrowX() const;
 
     // A click on any visible die.
     void startDieClick();
@@ -109,32 +114,34 @@ public:
     bool rollTick(platform::Random& random, const platform::Clock& clock);
     // Draws sign and dice from a freshly seeded generator, and sums the dice in play.
     Draw draw(platform::Random& random, const platform::Clock& clock);
-    // The end of a roll: the next task from the arrow number, the range test, the turn.
+    // The end of a roll: the next task from the arrow, the range test, the turn.
     RollEnd nextTask(bool memoVisible);
-    // The name of the player who won the game that nextTask just ended; that player's score has risen.
-    QString winner() const { return winner_; }
 
-    // The player window's names, exactly as typed; the next announcement uses them.
+    // The player window's names, exactly as typed.
     void setPlayerName(int side, const QString& name);
 
     // The menu's lists: each button opens its list or closes it again.
     void diceListButton();
     void rangeListButton();
+    void hideLists();
     void rangeChosen(int index);
     void diceChosen(int index);
 
 private:
-    void placeArrow(int sliderValue);
     void showDraw(const Draw& draw);
     void endGame();
+    void stopForSetting();
 
-    Modul1& vars_;
-    ContestView view_;
-    QString winner_;
+    ContestState s_;
 };
+
+// The number line's 101 ticks.
+std::vector<ScaleTick> scaleTicks();
+// The entries of the two lists.
+QStringList rangeEntries();
+QStringList diceEntries();
 
 // The operating instructions shown by the help button from the first task on.
 QString controlsHelp();
-
 // The reward note shown by the help button until the first task.
 QString rewardNote();

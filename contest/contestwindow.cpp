@@ -4,6 +4,7 @@
 #include "assets/gallery.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
+#include "platform/numbertext.h"
 #include "platform/units.h"
 #include "platform/windows.h"
 
@@ -13,6 +14,9 @@
 #include <QScrollBar>
 #include <QShowEvent>
 
+#include <algorithm>
+
+using platform::blankLedNumber;
 using platform::designFont;
 using platform::kFrameGrey;
 using platform::kNavy;
@@ -20,6 +24,7 @@ using platform::kSansSerif;
 using platform::kVerdana;
 using platform::Label;
 using platform::PictureBox;
+using platform::plainNumber;
 using platform::Shape;
 using platform::twipsRect;
 
@@ -27,6 +32,18 @@ namespace {
 
 const QColor kFormBack = platform::kLightGrey;
 const QColor kGreen(0, 128, 0);
+const QString kStartStatus = QStringLiteral("Klicke zum Start auf einen Würfel.");
+
+// A name in a right-to-left script is set apart, so the German words around it keep their order.
+QString embeddedName(const QString& name)
+{
+    const bool rightToLeft = std::any_of(name.begin(), name.end(), [](QChar c) {
+        return c.direction() == QChar::DirR || c.direction() == QChar::DirAL;
+    });
+    return rightToLeft ? QChar(0x2068) + name + QChar(0x2069) : name;
+}
+
+QString turnAnnouncement(const QString& name) { return embeddedName(name) + QStringLiteral(" ist dran!"); }
 
 Label* greenLabel(const char* name, QWidget* parent, QRect geometry, const QString& caption, double points)
 {
@@ -70,10 +87,11 @@ void fillList(QListWidget* list, const QStringList& entries)
 
 } // namespace
 
-ContestWindow::ContestWindow(Modul1& vars, platform::Services& services, std::function<bool()> memoVisible)
-    : vars_(vars), services_(services), memoVisible_(std::move(memoVisible)), contest_(vars)
+ContestWindow::ContestWindow(platform::Services& services, std::function<bool()> memoVisible)
+    : services_(services), memoVisible_(std::move(memoVisible)), scale_(scaleTicks())
 {
-    platform::setupFixedWindow(this, QStringLiteral("Form1"), contest_.view().title, 10365, 6435, kFormBack);
+    platform::setupFixedWindow(this, QStringLiteral("Form1"), QStringLiteral("Pelko-Morvelt (Runde 1)"), 10365, 6435,
+                               kFormBack);
     setFont(designFont(kSansSerif, 8.25));
 
     buildPlayingArea();
@@ -83,6 +101,8 @@ ContestWindow::ContestWindow(Modul1& vars, platform::Services& services, std::fu
 
     rollTimer_.setObjectName(QStringLiteral("Zeit1"));
     rollTimer_.setInterval(500);
+    // A coarse timer may fire up to 5 % early, which a child sees as a hurried roll.
+    rollTimer_.setTimerType(Qt::PreciseTimer);
     connect(&rollTimer_, &QTimer::timeout, this, &ContestWindow::Zeit1_Timer);
 
     // Enter confirms wherever the focus is; all other keys go on to the focused control.
@@ -166,6 +186,7 @@ void ContestWindow::buildPlayingArea()
     slider_->setInvertedControls(false);
     // Qt's own menu on a scroll bar is English and can move it: not for children.
     slider_->setContextMenuPolicy(Qt::PreventContextMenu);
+    platform::stepOnePerNotch(slider_);
     platform::nameForUsers(slider_, QStringLiteral("Ergebnis einstellen"));
     connect(slider_, &QScrollBar::valueChanged, this, [this](int value) {
         contest_.sliderChange(value);
@@ -218,12 +239,12 @@ void ContestWindow::buildMenuBar()
     onClick(menuButton("Bild22", this, 1320, "dice", QStringLiteral("Anzahl der Würfel")), [this] {
         contest_.diceListButton();
         render();
-        if (!contest_.view().diceListShown) focusSlider();
+        if (!contest_.state().diceListShown) focusSlider();
     });
     onClick(menuButton("Bild23", this, 1920, "abacus", QStringLiteral("Zahlenraum")), [this] {
         contest_.rangeListButton();
         render();
-        if (!contest_.view().rangeListShown) focusSlider();
+        if (!contest_.state().rangeListShown) focusSlider();
     });
     onClick(menuButton("Bild24", this, 2520, "person", QStringLiteral("Spieler")),
             [this] { menuWish(&ContestWindow::playersWanted); });
@@ -239,6 +260,7 @@ void ContestWindow::buildMenuBar()
 
     diceList_ = popupList("Liste2", this, QRect(1320, 4920, 1575, 840), QStringLiteral("Anzahl der Würfel"));
     rangeList_ = popupList("Liste1", this, QRect(1920, 3000, 1815, 2730), QStringLiteral("Zahlenraum"));
+    fillList(rangeList_, rangeEntries());
     connect(diceList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         contest_.diceChosen(diceList_->row(item));
         render();
@@ -276,52 +298,54 @@ void ContestWindow::Form_Load()
 
 void ContestWindow::render()
 {
-    const ContestView& view = contest_.view();
-    setWindowTitle(view.title);
-    firstNumber_->setCaption(view.firstNumber);
-    answer_->setCaption(view.answer);
-    signBox_->setBackColor(view.signBack);
-    signBox_->setPicture(view.sign == Sign::Plus    ? plusTemplate_->picture()
-                         : view.sign == Sign::Minus ? minusTemplate_->picture()
-                                                    : platform::Picture());
+    const ContestState& state = contest_.state();
+    setWindowTitle(QStringLiteral("Pelko-Morvelt (Runde") + blankLedNumber(state.round) + QStringLiteral(")"));
+    firstNumber_->setCaption(state.firstNumber ? plainNumber(*state.firstNumber) : QString());
+    answer_->setCaption(state.shownAnswer ? plainNumber(*state.shownAnswer) : QString());
+    signBox_->setBackColor(state.signBack);
+    signBox_->setPicture(state.sign == Sign::Plus    ? plusTemplate_->picture()
+                         : state.sign == Sign::Minus ? minusTemplate_->picture()
+                                                     : platform::Picture());
     for (std::size_t die = 0; die < kDice; ++die) {
-        dieFrames_[die]->setVisible(view.dieShown[die]);
-        dieFrames_[die]->setFill(view.dieBack[die]);
-        dieBoxes_[die]->setVisible(view.dieShown[die]);
-        dieBoxes_[die]->setBackColor(view.dieBack[die]);
-        const int face = view.dieFace[die];
+        const bool shown = contest_.dieShown(static_cast<int>(die));
+        dieFrames_[die]->setVisible(shown);
+        dieFrames_[die]->setFill(state.dieBack[die]);
+        dieBoxes_[die]->setVisible(shown);
+        dieBoxes_[die]->setBackColor(state.dieBack[die]);
+        const int face = state.dieFace[die];
         dieBoxes_[die]->setPicture(face >= 1 && face <= 9
                                        ? faceTemplates_[static_cast<std::size_t>(face - 1)]->picture()
                                        : platform::Picture());
     }
-    leftName_->setCaption(view.leftName);
-    rightName_->setCaption(view.rightName);
+    leftName_->setCaption(state.names[0]);
+    rightName_->setCaption(state.names[1]);
     // The right name hugs the right edge while it fits; a longer one shows its beginning.
-    const bool rightNameFits = rightName_->fontMetrics().horizontalAdvance(view.rightName) <= rightName_->width();
+    const bool rightNameFits = rightName_->fontMetrics().horizontalAdvance(state.names[1]) <= rightName_->width();
     rightName_->setAlignment((rightNameFits ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute | Qt::AlignTop);
-    leftScore_->setCaption(view.leftScore);
-    rightScore_->setCaption(view.rightScore);
-    rangeLow_->setCaption(view.rangeLow);
-    rangeHigh_->setCaption(view.rangeHigh);
-    arrow_->move(platform::px(view.arrowPictureLeft), arrow_->y());
-    arrowNumber_->move(platform::px(view.arrowNumberLeft), arrowNumber_->y());
-    arrowNumber_->setCaption(view.arrowNumber);
+    leftScore_->setCaption(plainNumber(state.scores[0]));
+    rightScore_->setCaption(plainNumber(state.scores[1]));
+    rangeLow_->setCaption(plainNumber(state.rangeBase));
+    rangeHigh_->setCaption(plainNumber(state.rangeBase + 100));
+    const int arrowX = contest_.arrowX();
+    arrow_->move(platform::px(arrowX - 240), arrow_->y());
+    arrowNumber_->move(platform::px(arrowX - 500), arrowNumber_->y());
+    arrowNumber_->setCaption(plainNumber(state.arrowValue));
     {
         const QSignalBlocker quiet(slider_);
-        slider_->setValue(view.sliderValue);
+        slider_->setValue(state.sliderValue);
     }
-    status_->setCaption(view.status);
+    status_->setCaption(state.announcedSide ? turnAnnouncement(state.names[static_cast<std::size_t>(*state.announcedSide)])
+                                            : kStartStatus);
 
-    if (rangeList_->count() != view.rangeEntries.size()) fillList(rangeList_, view.rangeEntries);
-    rangeList_->setCurrentRow(view.rangeSelected);
-    rangeList_->setVisible(view.rangeListShown);
-    if (diceListFills_ != view.diceListFills) {
-        fillList(diceList_, view.diceEntries);
-        diceListFills_ = view.diceListFills;
+    rangeList_->setCurrentRow(state.rangeSelected);
+    rangeList_->setVisible(state.rangeListShown);
+    if (diceListFills_ != state.diceListFills) {
+        fillList(diceList_, diceEntries());
+        diceListFills_ = state.diceListFills;
     }
-    diceList_->setVisible(view.diceListShown);
+    diceList_->setVisible(state.diceListShown);
 
-    platform::keepRunning(rollTimer_, view.rollTimerOn);
+    platform::keepRunning(rollTimer_, state.rollTimerOn);
     update();
 }
 
@@ -359,7 +383,7 @@ void ContestWindow::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);
     QPainter painter(this);
-    for (const ScaleTick& tick : contest_.view().scale) {
+    for (const ScaleTick& tick : scale_) {
         painter.setPen(QPen(platform::QBColor(tick.colorIndex), 1));
         const int x = platform::px(tick.x);
         painter.drawLine(x, platform::px(tick.yFrom), x, platform::px(tick.yTo));
@@ -404,8 +428,8 @@ void ContestWindow::NextTask()
     focusSlider();
     render();
     if (end != RollEnd::GameOver) return;
-    message(
-        {QStringLiteral("Jetzt gibt es ein Belohnungsspiel.\r"), contest_.winner() + QStringLiteral(" hat gewonnen!")});
+    const QString winner = embeddedName(contest_.state().names[static_cast<std::size_t>(contest_.state().winnerSide)]);
+    message({QStringLiteral("Jetzt gibt es ein Belohnungsspiel.\r"), winner + QStringLiteral(" hat gewonnen!")});
     emit gameWon();
     contest_.resetGame();
     render();
@@ -423,12 +447,12 @@ void ContestWindow::Bild20_Click()
 
 void ContestWindow::Bild21_Click()
 {
-    message({vars_.helpText + QStringLiteral("\r"), QStringLiteral("Pelko-Morvelt: Hilfe")});
+    message({contest_.state().helpText + QStringLiteral("\r"), QStringLiteral("Pelko-Morvelt: Hilfe")});
 }
 
 QString ContestWindow::playerName(int side) const
 {
-    return side == 0 ? contest_.view().leftName : contest_.view().rightName;
+    return side == 0 || side == 1 ? contest_.state().names[static_cast<std::size_t>(side)] : QString();
 }
 
 void ContestWindow::setPlayer(int side, const QString& name, const platform::Picture& picture)

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class QListWidget;
 class QScrollBar;
@@ -25,7 +26,7 @@ class ContestWindow : public QWidget {
     Q_OBJECT
 public:
     // memoVisible tells whether the memory game is on screen, which holds the next task back.
-    ContestWindow(Modul1& vars, platform::Services& services, std::function<bool()> memoVisible);
+    ContestWindow(platform::Services& services, std::function<bool()> memoVisible);
 
     Contest& contest() { return contest_; }
     // Copies the contest's state onto the controls.
@@ -76,7 +77,6 @@ private:
     void focusSlider();
     platform::MsgResult message(const platform::Message& message);
 
-    Modul1& vars_;
     platform::Services& services_;
     std::function<bool()> memoVisible_;
     Contest contest_;
@@ -103,5 +103,6 @@ private:
     platform::PictureBox* plusTemplate_ = nullptr;
     platform::PictureBox* minusTemplate_ = nullptr;
     int diceListFills_ = 0;
+    std::vector<ScaleTick> scale_;
     QTimer rollTimer_; // Zeit1
 };

@@ -3,10 +3,13 @@
 #include "dialogs.h"
 #include "units.h"
 
+#include <QAbstractSlider>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
+#include <cstdlib>
 #include <functional>
 #include <utility>
 
@@ -47,7 +50,37 @@ private:
     bool pressed_ = false;
 };
 
+class NotchFilter : public QObject {
+public:
+    explicit NotchFilter(QAbstractSlider* slider) : QObject(slider) { slider->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Wheel) return false;
+        auto* slider = static_cast<QAbstractSlider*>(watched);
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        const QPoint angle = wheel->angleDelta();
+        // As Qt's own sliders read it: the stronger axis counts, and a swipe to the right is negative.
+        int delta = std::abs(angle.x()) > std::abs(angle.y()) ? -angle.x() : angle.y();
+        if (wheel->inverted()) delta = -delta;
+        if (slider->invertedControls()) delta = -delta;
+        // Fine-grained wheels and touch pads send parts of a notch.
+        pending_ += delta;
+        const int steps = pending_ / 120;
+        pending_ -= steps * 120;
+        slider->setValue(slider->value() + steps * slider->singleStep());
+        wheel->accept();
+        return true;
+    }
+
+private:
+    int pending_ = 0;
+};
+
 } // namespace
+
+void stepOnePerNotch(QAbstractSlider* slider) { new NotchFilter(slider); }
 
 Label::Label(const QString& name, QWidget* parent, QRect twipsGeometry) : QLabel(parent)
 {

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QWidget>
 
+class QAbstractSlider;
 class QListWidget;
 
 // The window designs' kinds of control, as thin Qt widgets placed in twips.
@@ -81,6 +82,10 @@ PictureBox* pictureButton(const QString& name, QWidget* parent, QRect twipsGeome
 
 // A list box of fixed-width lines in Courier New 12 pt bold, in the given colours.
 QListWidget* listBox(const QString& name, QWidget* parent, QRect twipsGeometry, const QColor& back, const QColor& text);
+
+// One notch of the mouse wheel moves the slider by one step, so the wheel reaches every value;
+// Qt's default of three lines per notch would skip two of every three.
+void stepOnePerNotch(QAbstractSlider* slider);
 
 // Gives a control a German name for screen readers and the same text as tooltip.
 void nameForUsers(QWidget* control, const QString& tip);

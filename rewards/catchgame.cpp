@@ -11,17 +11,25 @@ QStringList startTextLines()
             QString(), QStringLiteral("          (Anleitung über Hilfe-Knopf)")};
 }
 
-CatchGame::CatchGame(Modul1& vars, platform::Random& random) : vars_(vars), random_(random) {}
+namespace {
+
+const QString kAllDigits = QStringLiteral("0123456789");
+
+} // namespace
+
+CatchGame::CatchGame(platform::Random& random) : random_(random) {}
+
+QString CatchGame::caughtCaption() const
+{
+    return phase_ == CatchPhase::Closed ? QString() : kAllDigits.left(kAllDigits.size() - catchSequence_.size());
+}
 
 void CatchGame::activate()
 {
     ClearField();
-    vars_.catcherCol = 9;
-    vars_.catcherRow = 6;
-    vars_.catchSequence = QStringLiteral("0123456789");
-    next_ = vars_.catchSequence.left(1);
-    caught_.clear();
-    rest_ = vars_.catchSequence.mid(1);
+    catcherCol_ = 9;
+    catcherRow_ = 6;
+    catchSequence_ = kAllDigits;
     seconds_ = 0;
     startText_ = true;
     phase_ = CatchPhase::Waiting;
@@ -57,8 +65,8 @@ void CatchGame::MoveRight() { move(1, 0); }
 void CatchGame::move(int dCol, int dRow)
 {
     if (phase_ != CatchPhase::Running) return;
-    vars_.catcherCol = std::clamp(vars_.catcherCol + dCol, 0, kLastCatcherCol);
-    vars_.catcherRow = std::clamp(vars_.catcherRow + dRow, 0, kFieldRows - 1);
+    catcherCol_ = std::clamp(catcherCol_ + dCol, 0, kLastCatcherCol);
+    catcherRow_ = std::clamp(catcherRow_ + dRow, 0, kFieldRows - 1);
     UpdateCatcher();
 }
 
@@ -70,22 +78,22 @@ void CatchGame::ClearField()
 
 bool CatchGame::cellTaken(int i) const
 {
-    const int col = vars_.digitCol[i];
-    const int row = vars_.digitRow[i];
-    if (col == vars_.catcherCol && row == vars_.catcherRow) return true;
+    const int col = digitCol_[i];
+    const int row = digitRow_[i];
+    if (col == catcherCol_ && row == catcherRow_) return true;
     for (int j = 1; j < i; ++j) {
-        if (col == vars_.digitCol[j] && row == vars_.digitRow[j]) return true;
+        if (col == digitCol_[j] && row == digitRow_[j]) return true;
     }
     return false;
 }
 
 void CatchGame::PlaceDigits()
 {
-    for (int i = 1; i <= vars_.catchSequence.size(); ++i) {
+    for (int i = 1; i <= catchSequence_.size(); ++i) {
         // A taken cell means both coordinates are drawn again, column first.
         do {
-            vars_.digitCol[i] = random_.wholeNumber(kDigitCols, 0);
-            vars_.digitRow[i] = random_.wholeNumber(kFieldRows, 0);
+            digitCol_[i] = random_.wholeNumber(kDigitCols, 0);
+            digitRow_[i] = random_.wholeNumber(kFieldRows, 0);
         } while (cellTaken(i));
         print(i);
     }
@@ -93,30 +101,27 @@ void CatchGame::PlaceDigits()
 
 void CatchGame::RedrawDigits()
 {
-    for (int i = 1; i <= vars_.catchSequence.size(); ++i) print(i);
+    for (int i = 1; i <= catchSequence_.size(); ++i) print(i);
 }
 
 void CatchGame::print(int i)
 {
-    field_.append({vars_.digitCol[i], vars_.digitRow[i], vars_.catchSequence.mid(i - 1, 1)});
+    field_.append({digitCol_[i], digitRow_[i], catchSequence_.mid(i - 1, 1)});
 }
 
 void CatchGame::UpdateCatcher()
 {
     // Only the next digit can be caught; the cells of the others are passed over.
     // Once all are caught, the first entry is a leftover and must not count.
-    if (!vars_.catchSequence.isEmpty() && vars_.digitRow[1] == vars_.catcherRow &&
-        vars_.digitCol[1] == vars_.catcherCol) {
+    if (!catchSequence_.isEmpty() && digitRow_[1] == catcherRow_ &&
+        digitCol_[1] == catcherCol_) {
         ClearField();
-        for (int i = 1; i < vars_.catchSequence.size(); ++i) {
-            vars_.digitCol[i] = vars_.digitCol[i + 1];
-            vars_.digitRow[i] = vars_.digitRow[i + 1];
+        for (int i = 1; i < catchSequence_.size(); ++i) {
+            digitCol_[i] = digitCol_[i + 1];
+            digitRow_[i] = digitRow_[i + 1];
         }
-        caught_ += next_;
-        rest_ = rest_.mid(1);
-        vars_.catchSequence = vars_.catchSequence.mid(1);
+        catchSequence_ = catchSequence_.mid(1);
         RedrawDigits();
     }
-    next_ = vars_.catchSequence.left(1);
-    if (vars_.catchSequence.isEmpty()) phase_ = CatchPhase::Won;
+    if (catchSequence_.isEmpty()) phase_ = CatchPhase::Won;
 }

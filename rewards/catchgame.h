@@ -1,10 +1,10 @@
 #pragma once
 
-#include "contest/modul1.h"
-
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <array>
 
 namespace platform {
 class Random;
@@ -29,12 +29,10 @@ inline constexpr int kFieldRows = 11;
 // The lines of the invitation printed on the empty field, from its top.
 QStringList startTextLines();
 
-// The catching game's rules, apart from any widget. Positions and the digits
-// still to catch live in the shared variables; the rest is kept here as the
-// captions the window shows.
+// The catching game's rules, apart from any widget: the catcher, the digits still to catch and the clock.
 class CatchGame {
 public:
-    CatchGame(Modul1& vars, platform::Random& random);
+    explicit CatchGame(platform::Random& random);
 
     // The window came on screen: a fresh game that waits for the start click.
     void activate();
@@ -57,9 +55,15 @@ public:
 
     CatchPhase phase() const { return phase_; }
     int seconds() const { return seconds_; }
-    const QString& caughtCaption() const { return caught_; }
-    const QString& nextCaption() const { return next_; }
-    const QString& restCaption() const { return rest_; }
+    int catcherCol() const { return catcherCol_; }
+    int catcherRow() const { return catcherRow_; }
+    // Where the next digit to catch lies; only meaningful while one is left.
+    int nextDigitCol() const { return digitCol_[1]; }
+    int nextDigitRow() const { return digitRow_[1]; }
+    const QString& catchSequence() const { return catchSequence_; }
+    QString caughtCaption() const;
+    QString nextCaption() const { return catchSequence_.left(1); }
+    QString restCaption() const { return catchSequence_.mid(1); }
     bool startTextShown() const { return startText_; }
     const QList<PrintedDigit>& field() const { return field_; }
     // The clock stops as soon as the game is won, so no jump follows the last catch.
@@ -72,13 +76,15 @@ private:
     bool cellTaken(int i) const;
     void print(int i);
 
-    Modul1& vars_;
     platform::Random& random_;
     CatchPhase phase_ = CatchPhase::Closed;
     int seconds_ = 0;
-    QString caught_;
-    QString next_;
-    QString rest_;
+    int catcherCol_ = 0;
+    int catcherRow_ = 0;
+    // Indices 1..10 are used, so the numbering reads as the digits' order in the sequence.
+    std::array<int, 11> digitCol_{};
+    std::array<int, 11> digitRow_{};
+    QString catchSequence_;
     bool startText_ = false;
     QList<PrintedDigit> field_;
 };

@@ -56,8 +56,7 @@ PictureBox* iconButton(const char* name, QWidget* parent, int left, const char* 
 
 } // namespace
 
-CatchWindow::CatchWindow(Modul1& vars, platform::Services& services)
-    : vars_(vars), services_(services), game_(vars, services.random)
+CatchWindow::CatchWindow(platform::Services& services) : services_(services), game_(services.random)
 {
     platform::setupFixedWindow(this, QStringLiteral("fang"), QStringLiteral("Zahlenfange"), 7350, 6015, kNavy);
     setFont(designFont(kSansSerif, 8.25));
@@ -68,6 +67,8 @@ CatchWindow::CatchWindow(Modul1& vars, platform::Services& services)
     clock_ = new QTimer(this);
     clock_->setObjectName(QStringLiteral("Zeit1"));
     clock_->setInterval(1000);
+    // The seconds are counted aloud by the children: a coarse timer would run up to 5 % fast.
+    clock_->setTimerType(Qt::PreciseTimer);
     connect(clock_, &QTimer::timeout, this, &CatchWindow::Zeit1_Timer);
 
     keys_ = new platform::KeyPreview(this, [this](int key) { return Form_KeyDown(key); });
@@ -104,6 +105,7 @@ void CatchWindow::buildTopRow()
     slider_->setSingleStep(1);
     slider_->setPageStep(1);
     slider_->setValue(10);
+    platform::stepOnePerNotch(slider_);
     // Tracking is on, so dragging the thumb reports each value as it passes.
     connect(slider_, &QScrollBar::valueChanged, this, &CatchWindow::HBildlauf1_Change);
 }
@@ -144,7 +146,7 @@ void CatchWindow::render()
     next_->setCaption(game_.nextCaption());
     rest_->setCaption(game_.restCaption());
     printField();
-    catcher_->move(platform::twipsPoint(vars_.catcherCol * kCellTwips, vars_.catcherRow * kCellTwips));
+    catcher_->move(platform::twipsPoint(game_.catcherCol() * kCellTwips, game_.catcherRow() * kCellTwips));
     catcher_->setVisible(game_.catcherShown());
     platform::keepRunning(*clock_, game_.clockOn());
 }

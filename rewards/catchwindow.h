@@ -2,7 +2,6 @@
 
 #include "catchgame.h"
 
-#include "contest/modul1.h"
 #include "platform/services.h"
 
 #include "platform/windows.h"
@@ -23,7 +22,7 @@ class PictureBox;
 class CatchWindow : public platform::SideWindow {
     Q_OBJECT
 public:
-    CatchWindow(Modul1& vars, platform::Services& services);
+    explicit CatchWindow(platform::Services& services);
 
     CatchGame& game() { return game_; }
     // Copies the game's state onto the controls.
@@ -49,7 +48,6 @@ private:
     void Form_Unload() override { EndGame(); }
     void printField();
 
-    Modul1& vars_;
     platform::Services& services_;
     CatchGame game_;
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QColor>
-#include <QString>
 
 #include <array>
 
@@ -9,21 +8,19 @@ namespace platform {
 class Random;
 }
 
-// How one field looks; the caption and the back colour are all there is to it.
+// How one field looks: face up it shows its digit.
 struct FieldLook {
-    QString caption;
+    bool faceUp = false;
     QColor back;
 };
 
-// The number memory game's board. Its state is kept as the texts the window's
-// hidden state labels show, so what a tool reads there is the game itself.
+// The number memory game's board.
 class MemoryBoard {
 public:
     static constexpr int kFields = 18;
 
-    // Deals draw from the shared generator (never seeded here) and leave each
-    // drawn field number in the shared scratch integer.
-    MemoryBoard(platform::Random& random, int& catcherCol);
+    // Deals draw from the shared generator, which is never seeded here.
+    explicit MemoryBoard(platform::Random& random);
 
     // A click on field 1..18. Returns true when it found the last pair.
     bool click(int field);
@@ -31,12 +28,14 @@ public:
     // Leaving the game: every field face down in navy, nothing dealt.
     void EndGame();
 
-    const QString& dealtFlag() const { return dealt_; }    // "0" or "1"
-    const QString& layout() const { return layout_; }      // digit under each field
-    const QString& openMask() const { return mask_; }      // "1" while a field's pair is not found
-    const QString& firstField() const { return first_; }   // " 7" form, "0" for none
-    const QString& secondField() const { return second_; } // " 7" form, "0" for none
-    const QString& clickedField() const { return clicked_; }
+    bool dealt() const { return dealt_; }
+    // Whether any deal has been made since the window was built.
+    bool everDealt() const { return everDealt_; }
+    int digit(int field) const { return digits_[index(field)]; } // 1..9, 0 before the first deal
+    bool found(int field) const { return found_[index(field)]; }
+    int firstField() const { return first_; } // 0 for none
+    int secondField() const { return second_; }
+    int clickedField() const { return clicked_; }
     const FieldLook& field(int k) const { return fields_[index(k)]; }
 
 private:
@@ -45,15 +44,14 @@ private:
     void MarkPairFound();
 
     static std::size_t index(int k) { return static_cast<std::size_t>(k - 1); }
-    static int value(const QString& caption);
 
     platform::Random& random_;
-    int& catcherCol_;
-    QString dealt_ = QStringLiteral("0");
-    QString layout_;
-    QString mask_;
-    QString first_ = QStringLiteral("0");
-    QString second_ = QStringLiteral("0");
-    QString clicked_ = QStringLiteral("0");
+    bool dealt_ = false;
+    bool everDealt_ = false;
+    std::array<int, kFields> digits_{};
+    std::array<bool, kFields> found_{};
+    int first_ = 0;
+    int second_ = 0;
+    int clicked_ = 0;
     std::array<FieldLook, kFields> fields_;
 };

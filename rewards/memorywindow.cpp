@@ -3,6 +3,7 @@
 #include "assets/artwork.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
+#include "platform/numbertext.h"
 #include "platform/units.h"
 #include "platform/windows.h"
 
@@ -13,6 +14,7 @@ using platform::kLightGrey;
 using platform::kNavy;
 using platform::kSansSerif;
 using platform::Label;
+using platform::plainNumber;
 
 namespace {
 
@@ -20,8 +22,7 @@ const QColor kBlue(0, 0, 192);
 
 } // namespace
 
-MemoryWindow::MemoryWindow(Modul1& vars, platform::Services& services)
-    : services_(services), board_(services.random, vars.catcherCol)
+MemoryWindow::MemoryWindow(platform::Services& services) : services_(services), board_(services.random)
 {
     // Where the window opens is left to the window system.
     platform::setupFixedWindow(this, QStringLiteral("memo"), QStringLiteral("Zahlenmemo"), 5805, 5325, kNavy);
@@ -81,11 +82,24 @@ void MemoryWindow::render()
 {
     for (int k = 1; k <= MemoryBoard::kFields; ++k) {
         Label* field = fields_[static_cast<std::size_t>(k - 1)];
-        field->setCaption(board_.field(k).caption);
+        field->setCaption(board_.field(k).faceUp ? QStringLiteral(" ") + plainNumber(board_.digit(k)) : QString());
         field->setBackColor(board_.field(k).back);
     }
-    const std::array<QString, 6> state = {board_.dealtFlag(),  board_.layout(),      board_.openMask(),
-                                          board_.firstField(), board_.secondField(), board_.clickedField()};
+    // The hidden labels show the game's state as the design keeps it: the layout of digits, a mask with
+    // "1" for each field whose pair is still to find, the open fields in the blank-led form or "0".
+    QString layout;
+    QString mask;
+    for (int k = 1; board_.everDealt() && k <= MemoryBoard::kFields; ++k) {
+        layout += plainNumber(board_.digit(k));
+        mask += board_.found(k) ? u'0' : u'1';
+    }
+    const auto openField = [](int k) { return k == 0 ? QStringLiteral("0") : platform::blankLedNumber(k); };
+    const std::array<QString, 6> state = {board_.dealt() ? QStringLiteral("1") : QStringLiteral("0"),
+                                          layout,
+                                          mask,
+                                          openField(board_.firstField()),
+                                          openField(board_.secondField()),
+                                          plainNumber(board_.clickedField())};
     for (std::size_t i = 0; i < state.size(); ++i) stateLabels_[i]->setCaption(state[i]);
 }
 

@@ -2,7 +2,6 @@
 
 #include "memoryboard.h"
 
-#include "contest/modul1.h"
 #include "platform/services.h"
 
 #include "platform/windows.h"
@@ -17,7 +16,7 @@ class Label;
 class MemoryWindow : public platform::SideWindow {
     Q_OBJECT
 public:
-    MemoryWindow(Modul1& vars, platform::Services& services);
+    explicit MemoryWindow(platform::Services& services);
 
     MemoryBoard& board() { return board_; }
 

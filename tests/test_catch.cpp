@@ -2,6 +2,7 @@
 #include "platform/units.h"
 #include "platform/windows.h"
 #include "rewards/catchwindow.h"
+#include "rewards/memorywindow.h"
 #include "support/fakes.h"
 
 using namespace platform;
@@ -27,14 +28,14 @@ struct ShownFang {
     }
     void walkToNextDigit()
     {
-        while (vars.catcherCol != vars.digitCol[1])
-            keys({vars.catcherCol < vars.digitCol[1] ? Qt::Key_Right : Qt::Key_Left});
-        while (vars.catcherRow != vars.digitRow[1])
-            keys({vars.catcherRow < vars.digitRow[1] ? Qt::Key_Down : Qt::Key_Up});
+        const CatchGame& game = window.game();
+        while (game.catcherCol() != game.nextDigitCol())
+            keys({game.catcherCol() < game.nextDigitCol() ? Qt::Key_Right : Qt::Key_Left});
+        while (game.catcherRow() != game.nextDigitRow())
+            keys({game.catcherRow() < game.nextDigitRow() ? Qt::Key_Down : Qt::Key_Up});
     }
     TestProgram t;
     CatchWindow& window = t.program.fang();
-    Modul1& vars = t.program.vars;
 };
 
 } // namespace
@@ -46,9 +47,8 @@ private slots:
     // stays on the field.
     void onlyTheNextDigitIsCaughtAndTakenCellsAreDrawnAgain()
     {
-        Modul1 vars;
         ScriptedRandom random;
-        CatchGame game(vars, random);
+        CatchGame game(random);
         // "0" first under the catcher at (9, 6), then two cells right; "1" first on that cell, then between.
         const int cells[][2] = {{9, 6}, {11, 6}, {11, 6}, {10, 6}, {0, 0}, {1, 0},
                                 {2, 0}, {3, 0},  {4, 0},  {5, 0},  {6, 0}, {16, 10}};
@@ -64,9 +64,9 @@ private slots:
                  QStringList({"0", "1", "23456789"}));
         // The catcher stops at the borders, one column further right than any digit goes.
         for (int i = 0; i < 20; ++i) game.MoveRight(), game.MoveDown();
-        QCOMPARE(QPoint(vars.catcherCol, vars.catcherRow), QPoint(17, 10));
+        QCOMPARE(QPoint(game.catcherCol(), game.catcherRow()), QPoint(17, 10));
         for (int i = 0; i < 20; ++i) game.MoveLeft(), game.MoveUp();
-        QCOMPARE(QPoint(vars.catcherCol, vars.catcherRow), QPoint(0, 0));
+        QCOMPARE(QPoint(game.catcherCol(), game.catcherRow()), QPoint(0, 0));
     }
 
     // The clock stops with the last catch, the result is told once, and the main window comes back.
@@ -111,7 +111,11 @@ private slots:
         fang.keys({Qt::Key_Escape});
         QVERIFY(!fang.window.isVisible() && fang.t.program.form1().isVisible());
 
-        fang.vars.catcherCol = 3;
+        // A memory game in between deals from the same generator; the catcher is the catching game's own.
+        MemoryWindow& memo = fang.t.program.memo();
+        switchWindow(&fang.t.program.form1(), &memo);
+        click(&memo, "Bezeichnung1");
+        memo.close();
         switchWindow(&fang.t.program.form1(), &fang.window);
         fang.keys({Qt::Key_Right, Qt::Key_Down});
         QCOMPARE(control<PictureBox>(&fang.window, "Bild5")->printedText().size(), 2); // the invitation to start

@@ -133,7 +133,7 @@ private slots:
         click(&a.main, "Bild13");
         while (a.main.rollTimer().isActive()) a.main.Zeit1_Timer();
         QCOMPARE(caption(&a.main, "Bezeichnung6"), QStringLiteral(" ist dran!"));
-        a.main.slider()->setValue(a.t.program.vars.taskResult - a.t.program.vars.rangeBase);
+        a.main.slider()->setValue(a.main.contest().state().taskResult - a.main.contest().state().rangeBase);
         click(&a.main, "Bezeichnung3");
         QCOMPARE(caption(&a.main, "Bezeichnung6"), QStringLiteral("\u2068שלום\u2069 ist dran!"));
         a.main.rollTimer().stop();

@@ -1,0 +1,189 @@
+#include "contest/contest.h"
+#include "support/fakes.h"
+
+#include <QtTest>
+
+namespace {
+
+// The contest's rules alone, as the main window drives them.
+struct Rules {
+    Rules() { contest.formLoad(); }
+    Contest contest;
+    ScriptedRandom random;
+    FixedClock clock;
+    const ContestState& s() const { return contest.state(); }
+
+    // Every tick of the roll draws the same sign and faces. Runs ticks until the roll ends (or `ticks` ran)
+    // and returns how many ran.
+    int roll(Sign sign, std::array<int, kDice> faces = {1, 1, 1}, int ticks = 10)
+    {
+        random.values.clear();
+        for (int tick = 0; tick < ticks; ++tick) {
+            random.values.push_back(sign == Sign::Minus ? 0.75 : 0.25);
+            for (int face : faces) random.values.push_back((face - 0.5) / 9);
+        }
+        int ran = 0;
+        while (ran < ticks && s().rollTimerOn) {
+            ++ran;
+            if (contest.rollTick(random, clock)) {
+                // The window resets the contest once the winner is told.
+                if (contest.nextTask(false) == RollEnd::GameOver) contest.resetGame();
+                break;
+            }
+        }
+        return ran;
+    }
+    void setArrow(int value) { contest.sliderChange(value - s().rangeBase); }
+    Confirmation answer(int value)
+    {
+        setArrow(value);
+        return contest.confirm();
+    }
+    // Answers the waiting task right and rolls the next one, always plus one.
+    Confirmation solve()
+    {
+        const Confirmation c = answer(s().taskResult);
+        roll(Sign::Plus);
+        return c;
+    }
+};
+
+} // namespace
+
+class ContestRulesTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Before the first die click the slider moves alone and a confirmation does nothing at all.
+    void nothingCountsBeforeTheFirstDieClick()
+    {
+        Rules r;
+        r.contest.sliderChange(80);
+        QCOMPARE(r.contest.confirm(), Confirmation::Ignored);
+        QCOMPARE(QList({r.s().arrowValue, r.s().sliderValue, r.s().taskCount, r.s().round, int(r.s().rollTimerOn)}),
+                 QList({50, 80, 0, 1, 0}));
+        QVERIFY(!r.s().announcedSide && !r.s().shownAnswer);
+        r.contest.startDieClick(); // puts the slider back on the arrow
+        QCOMPARE(QList({r.s().sliderValue, int(r.s().rollTimerOn), r.roll(Sign::Plus, {7, 1, 1})}),
+                 QList({50, 1, 10}));
+        QCOMPARE(QList({*r.s().firstNumber, r.s().taskResult, r.s().turn}), QList({50, 57, 2}));
+    }
+
+    // A die click during a game leaves the roll, its tick and the turn alone.
+    void aSecondDieClickChangesNothing()
+    {
+        Rules r;
+        r.contest.startDieClick();
+        r.roll(Sign::Plus);
+        r.answer(r.s().taskResult);
+        r.roll(Sign::Plus, {1, 1, 1}, 4);
+        r.contest.startDieClick();
+        QCOMPARE(QList({r.s().rollFrame, r.s().turn, int(r.s().rollTimerOn), r.s().taskCount}), QList({4, 2, 1, 1}));
+    }
+
+    // A confirmation during a roll is checked against the task just solved: it counts again and starts the
+    // roll over from its first tick.
+    void aConfirmationDuringARollRestartsIt()
+    {
+        Rules r;
+        r.contest.startDieClick();
+        r.roll(Sign::Minus, {7, 1, 1});
+        QCOMPARE(r.answer(43), Confirmation::Correct);
+        QCOMPARE(r.roll(Sign::Plus, {1, 1, 1}, 6), 6);
+        QCOMPARE(r.contest.confirm(), Confirmation::Correct);
+        QCOMPARE(QList({r.s().taskCount, r.s().round, r.roll(Sign::Plus, {2, 1, 1})}), QList({2, 3, 10}));
+        QCOMPARE(r.s().taskResult, 45);
+    }
+
+    // A wrong answer changes nothing; the task text names the task as it stands.
+    void aWrongAnswerRepeatsTheTask()
+    {
+        Rules r;
+        r.contest.startDieClick();
+        r.roll(Sign::Minus, {7, 1, 1});
+        const ContestState before = r.s();
+        QCOMPARE(r.answer(44), Confirmation::Wrong);
+        QCOMPARE(r.contest.taskText(), "Die Aufgabe lautet:  50 - 7 = _____");
+        QCOMPARE(QList({r.s().taskCount, r.s().round, r.s().turn, int(r.s().rollTimerOn), *r.s().announcedSide}),
+                 QList({before.taskCount, before.round, before.turn, 0, *before.announcedSide}));
+    }
+
+    // The memory reward is due at every third correct answer of a game: the 3rd, 6th and 9th.
+    void theMemoryRewardComesAtEveryThirdAnswer()
+    {
+        Rules r;
+        r.contest.rangeChosen(4); // 400 - 500, so nine plus-one tasks stay in range
+        r.contest.startDieClick();
+        r.roll(Sign::Plus);
+        QList<int> due;
+        for (int answer = 1; answer <= 9; ++answer)
+            if (r.solve() == Confirmation::CorrectDue) due += answer;
+        QCOMPARE(due, QList({3, 6, 9}));
+        QCOMPARE(r.s().round, 10);
+    }
+
+    // The top of the range is tested first, whatever the sign; a result on an end is never asked.
+    void nextTaskTestsTheTopFirstThenTheBottom()
+    {
+        // dice, range, arrow, first die (negative: minus), result or 0 for the game's end
+        const int cases[][5] = {{1, 0, 95, 4, 99},   {1, 0, 95, 5, 0},     {1, 0, 5, -4, 1},      {1, 0, 5, -5, 0},
+                                {2, 300, 397, 2, 0}, {2, 300, 400, -9, 0}, {2, 300, 399, -8, 390}};
+        for (auto [dice, rangeBase, arrow, die, result] : cases) {
+            Rules r;
+            r.contest.diceChosen(dice - 1);
+            r.contest.rangeChosen(rangeBase / 100);
+            r.contest.startDieClick();
+            r.setArrow(arrow); // the arrow moved during the roll starts the next task
+            r.roll(die < 0 ? Sign::Minus : Sign::Plus, {std::abs(die), 1, 1});
+            const int won = r.s().scores[0] + r.s().scores[1];
+            QCOMPARE(QList({r.s().taskResult, won, int(r.s().gameStarted)}),
+                     QList({result ? result : rangeBase + 50, result ? 0 : 1, result ? 1 : 0}));
+        }
+    }
+
+    // The last one to solve wins; the scores count over the run and no setting resets them.
+    void winsCountOverTheRunWhateverTheSettings()
+    {
+        Rules r;
+        r.contest.startDieClick();
+        r.roll(Sign::Plus, {9, 1, 1}); // Freund: 50 + 9
+        r.answer(59);
+        r.setArrow(98); // 98 + 9 cannot be asked of Computer
+        r.roll(Sign::Plus, {9, 1, 1});
+        QCOMPARE(QList({r.s().winnerSide, r.s().scores[0], r.s().scores[1]}), QList({0, 1, 0}));
+        r.contest.startDieClick();
+        r.setArrow(3); // 3 - 3 reaches the bottom before anyone solved: Computer wins
+        r.roll(Sign::Minus, {3, 1, 1});
+        QCOMPARE(QList({r.s().winnerSide, r.s().scores[0], r.s().scores[1]}), QList({1, 1, 1}));
+        r.contest.startDieClick();
+        r.roll(Sign::Plus, {9, 1, 1}, 3);
+        r.contest.rangeChosen(3);
+        r.contest.diceChosen(2);
+        QCOMPARE(QList({r.s().scores[0], r.s().scores[1], r.s().rangeBase, r.s().arrowValue, r.s().diceCount}),
+                 QList({1, 1, 300, 350, 3}));
+        QVERIFY(!r.s().gameStarted && !r.s().rollTimerOn);
+    }
+
+    // Every roll tick closes both lists; a choice during a roll stops it and greys the sign box again.
+    void rollTicksCloseTheListsAndASettingStopsTheRoll()
+    {
+        Rules r;
+        r.contest.startDieClick();
+        for (auto open : {&Contest::diceListButton, &Contest::rangeListButton}) {
+            (r.contest.*open)();
+            QVERIFY(r.s().diceListShown || r.s().rangeListShown);
+            r.roll(Sign::Plus, {4, 1, 1}, 1);
+            QVERIFY(!r.s().diceListShown && !r.s().rangeListShown);
+        }
+        QCOMPARE(r.s().signBack, QColor(0, 255, 255)); // palette 11 for a four
+        r.contest.diceChosen(1);
+        QCOMPARE(r.s().signBack, QColor(224, 224, 224));
+        r.contest.startDieClick();
+        r.roll(Sign::Plus, {4, 1, 1}, 2);
+        r.contest.rangeChosen(2);
+        QCOMPARE(r.s().signBack, QColor(224, 224, 224));
+        QCOMPARE(QList({r.s().rollFrame, int(r.s().rollTimerOn), r.s().rangeSelected}), QList({2, 0, 2}));
+    }
+};
+
+QTEST_GUILESS_MAIN(ContestRulesTest)
+#include "test_contest_rules.moc"
