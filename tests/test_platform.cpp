@@ -1,3 +1,4 @@
+#include "platform/colors.h"
 #include "support/fakes.h"
 
 using namespace platform;
@@ -7,6 +8,18 @@ class PlatformTest : public QObject {
 private slots:
     // Unseeded generators start apart, so the first worksheet of a run is not the same every day.
     void randomNumbersStartApart() { QVERIFY(platform::StdRandom().Rnd() != platform::StdRandom().Rnd()); }
+
+    // The design's 16 colours, and black beyond them.
+    void thePaletteHoldsTheSixteenColours()
+    {
+        const QList<QColor> palette = {{0, 0, 0},       {0, 0, 128},   {0, 128, 0},   {0, 128, 128},
+                                       {128, 0, 0},     {128, 0, 128}, {128, 128, 0}, {192, 192, 192},
+                                       {128, 128, 128}, {0, 0, 255},   {0, 255, 0},   {0, 255, 255},
+                                       {255, 0, 0},     {255, 0, 255}, {255, 255, 0}, {255, 255, 255}};
+        QList<QColor> seen;
+        for (int i = 0; i <= 16; ++i) seen += QBColor(i);
+        QCOMPARE(seen, palette + QList<QColor>{Qt::black});
+    }
 
     // Press and release of the left button over the same control, nothing else, is a click.
     void onlyALeftClickOverTheControlClicks()
