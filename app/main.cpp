@@ -6,9 +6,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pelko-Morvelt"));
-    // Windows take turns on screen; the program ends only by its own word.
-    QApplication::setQuitOnLastWindowClosed(false);
+    prepareApplication(app);
 
     platform::QtDialogs dialogs;
     platform::StdRandom random;

@@ -2,13 +2,24 @@
 
 #include "contest/contestwindow.h"
 #include "info/infowindow.h"
+#include "platform/language.h"
 #include "platform/windows.h"
 #include "players/playerwindow.h"
 #include "rewards/catchwindow.h"
 #include "rewards/memorywindow.h"
 #include "worksheets/worksheetwindow.h"
 
+#include <QApplication>
+
 using platform::switchWindow;
+
+void prepareApplication(QApplication& app)
+{
+    QApplication::setApplicationName(QStringLiteral("Pelko-Morvelt"));
+    platform::speakGerman(app);
+    // Windows take turns on screen; the program ends only by its own word.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
 
 Program::Program(platform::Services services) : services(std::move(services)) {}
 

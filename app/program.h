@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class QApplication;
 class ContestWindow;
 class MemoryWindow;
 class CatchWindow;
@@ -55,3 +56,6 @@ private:
     QPointer<WorksheetWindow> form3_;
     QPointer<PlayerWindow> form2_;
 };
+
+// The application's name, its German, and that it ends only by its own word.
+void prepareApplication(QApplication& app);

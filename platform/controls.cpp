@@ -31,8 +31,13 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        // A quick second click arrives as a double-click in place of its press: it is a click all the same.
-        const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+        // A double-click is one Click and then a DblClick, which nothing handles: its second press
+        // must not act again, or a double-click on a button would open and shut a list at once.
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            pressed_ = false;
+            return true;
+        }
+        const bool press = event->type() == QEvent::MouseButtonPress;
         if (!press && event->type() != QEvent::MouseButtonRelease) return false;
         auto* mouse = static_cast<QMouseEvent*>(event);
         const bool left = mouse->button() == Qt::LeftButton;

@@ -38,7 +38,9 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::MouseButtonPress) {
+        // The second press of a double-click arrives as a DblClick: a child who clicks a picture and
+        // at once presses it again to drag must still get the drag.
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
             auto* mouse = static_cast<QMouseEvent*>(event);
             pressed_ = mouse->button() == Qt::LeftButton;
             pressPos_ = mouse->position().toPoint();

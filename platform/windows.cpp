@@ -2,11 +2,13 @@
 
 #include "units.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QShowEvent>
+#include <QWindow>
 
 namespace platform {
 
@@ -24,13 +26,76 @@ void setupFixedWindow(QWidget* window, const QString& name, const QString& title
 
 void centreOnScreen(QWidget* window) { placeOnScreen(window, 2); }
 
-void placeOnScreen(QWidget* window, int topShare)
+namespace {
+
+const char* const kPlacing = "pelkoPlacing";
+
+QMargins frameOf(const QWidget* window)
+{
+    const QWindow* handle = window->windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
+}
+
+// The window manager tells a window's frame only once the window is on screen. Until then the frame
+// of any other window on screen stands in: they all wear the same.
+QMargins expectedFrame(const QWidget* window)
+{
+    const QMargins own = frameOf(window);
+    if (!own.isNull()) return own;
+    for (const QWidget* other : QApplication::topLevelWidgets()) {
+        const QMargins frame = other != window && other->isVisible() ? frameOf(other) : QMargins();
+        if (!frame.isNull()) return frame;
+    }
+    return {};
+}
+
+void place(QWidget* window, int topShare, const QMargins& frame)
 {
     const QScreen* screen = window->screen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();
-    const QSize size = window->frameGeometry().size().expandedTo(window->size());
+    const QSize size = window->size().grownBy(frame);
+    // move() places the frame's corner, wherever the window manager then puts the client area.
     window->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / topShare);
+}
+
+// Until a window's own frame is known, the window manager may put its client area where the frame
+// should go, and the first window of a run has no frame to go by: it is placed again once it knows.
+class PlaceWhenFramed : public QObject {
+public:
+    PlaceWhenFramed(QWidget* window, int topShare) : QObject(window), topShare_(topShare)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* window = static_cast<QWidget*>(watched);
+        // The frame comes with whatever event follows the window manager's word; no one event type is sure.
+        if (event->type() != QEvent::DeferredDelete && !frameOf(window).isNull()) {
+            window->removeEventFilter(this);
+            window->setProperty(kPlacing, false);
+            place(window, topShare_, frameOf(window));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    int topShare_;
+};
+
+} // namespace
+
+void placeOnScreen(QWidget* window, int topShare)
+{
+    const QMargins frame = expectedFrame(window);
+    place(window, topShare, frame);
+    if (frameOf(window).isNull() && !window->property(kPlacing).toBool()) {
+        window->setProperty(kPlacing, true);
+        new PlaceWhenFramed(window, topShare);
+    }
 }
 
 void SideWindow::showEvent(QShowEvent* event)

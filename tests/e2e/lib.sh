@@ -1,8 +1,8 @@
-# Helpers the end-to-end scripts source. Each script runs the program on an X display of its own with no
-# window manager: a client area sits where the program put it, and focus follows the program's own requests.
+# Helpers the end-to-end scripts source. Each script runs the program on an X display of its own under a
+# real window manager (openbox), so windows are framed, placed and closed as on a user's desktop.
 # The caller sets `probe` (x11probe) and, to read texts, `a11yprobe`, and calls e2e_cleanup from its exit trap.
 #   e2e_until S CMD...         runs CMD every 0.1 s until it succeeds; fails after S seconds
-#   e2e_start_display          a scratch folder $e2e_dir as HOME, and Xvfb on a free display
+#   e2e_start_display          a scratch folder $e2e_dir as HOME, Xvfb on a free display, and openbox on it
 #   e2e_start_a11y             a session bus and an accessibility bus of their own, for e2e_texts
 #   e2e_texts TITLE            what that window says to a screen reader: its objects' names, a line each (\n: break)
 #   e2e_start BINARY           starts the program and waits for its main window; sets main
@@ -41,7 +41,17 @@ e2e_start_display()
     e2e_helpers+=($!)
     e2e_until 10 test -s "$e2e_dir/display" || e2e_fail "Xvfb did not start"
     export DISPLAY=":$(head -n 1 "$e2e_dir/display")"
+    # A configuration of its own: no user's or system's menus and key bindings take part.
+    mkdir -p "$e2e_dir/.config/openbox"
+    printf '%s\n' '<openbox_config xmlns="http://openbox.org/3.4/rc">' '<focus><focusNew>yes</focusNew></focus>' \
+        '<placement><policy>Smart</policy></placement>' '<desktops><number>1</number></desktops>' \
+        '</openbox_config>' >"$e2e_dir/.config/openbox/rc.xml"
+    openbox --config-file "$e2e_dir/.config/openbox/rc.xml" >"$e2e_dir/openbox.log" 2>&1 &
+    e2e_helpers+=($!)
+    e2e_until 10 e2e_wm_running || e2e_fail "openbox did not start: $(cat "$e2e_dir/openbox.log")"
 }
+
+e2e_wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 e2e_start_a11y()
 {

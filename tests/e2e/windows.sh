@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Where the windows stand under a window manager, frame counted: the main window and the worksheet window
+# centred, the info window centred across and a quarter of the free height down. Each opening puts a window
+# at the same place, whether it was only hidden (left by its own button) or discarded (closed through its
+# title bar) in between; and every way out brings the main window back.
+set -euo pipefail
+probe=$2
+. "$(dirname "$0")/lib.sh"
+trap e2e_cleanup EXIT
+
+e2e_start_display
+e2e_start "$1"
+read -r screen_w screen_h < <(xdpyinfo | sed -n 's/^ *dimensions: *\([0-9]*\)x\([0-9]*\) .*/\1 \2/p')
+
+# "X Y" where the window's frame should stand by its rule: 2 centres it, 4 puts it a quarter down.
+expected_place()
+{
+    local left right top bottom
+    read -r left right top bottom < <("$probe" frame "$win")
+    [ "$top" -gt 0 ] || e2e_fail "window $win has no frame: is the window manager running?"
+    echo $(((screen_w - win_w - left - right) / 2 + left)) $(((screen_h - win_h - top - bottom) / $1 + top))
+}
+# The window's client area is where its rule puts it, now and a moment later (no late jump).
+check_place()
+{
+    local title=$1 share=$2 want
+    sleep 0.3
+    e2e_find "$title" || e2e_fail "\"$title\" is not on screen"
+    want=$(expected_place "$share")
+    [ "$win_x $win_y" = "$want" ] || e2e_fail "\"$title\" stands at $win_x $win_y, not at $want, on opening $3"
+}
+back_to_main()
+{
+    e2e_wait_closed "$win" || e2e_fail "$1 left the window on screen"
+    e2e_wait_window "Pelko-Morvelt (Runde 1)" || e2e_fail "$1 did not bring the main window back"
+    win=$main
+}
+
+check_place "Pelko-Morvelt (Runde 1)" 2 1
+for opening in 1 2 3; do
+    e2e_click 3720 5760 495 495 # the info button
+    e2e_wait_window "Programm-Info" || e2e_fail "the info button opened nothing"
+    check_place "Programm-Info" 4 "$opening"
+    if [ "$opening" = 2 ]; then "$probe" close "$win"; else e2e_click 240 2880 2175 495; fi # title bar, or "O k a y"
+    back_to_main "leaving the info window"
+done
+for opening in 1 2 3; do
+    e2e_click 3120 5760 495 495 # the worksheet button
+    e2e_wait_window "Pelko-Morvelt: Arbeitsblatt" || e2e_fail "the worksheet button opened nothing"
+    check_place "Pelko-Morvelt: Arbeitsblatt" 2 "$opening"
+    if [ "$opening" = 2 ]; then "$probe" close "$win"; else e2e_click 120 120 495 495; fi # title bar, or exit
+    back_to_main "leaving the worksheet window"
+done
+check_place "Pelko-Morvelt (Runde 1)" 2 2
+e2e_quit "$main"
