@@ -61,29 +61,32 @@ void place(QWidget* window, int topShare, const QMargins& frame)
 
 // Until a window's own frame is known, the window manager may put its client area where the frame
 // should go, and the first window of a run has no frame to go by: it is placed again once it knows.
+// The frame may come without any event to the window, so it is looked for a few times a second.
 class PlaceWhenFramed : public QObject {
 public:
-    PlaceWhenFramed(QWidget* window, int topShare) : QObject(window), topShare_(topShare)
+    PlaceWhenFramed(QWidget* window, int topShare) : QObject(window), window_(window), topShare_(topShare)
     {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        auto* window = static_cast<QWidget*>(watched);
-        // The frame comes with whatever event follows the window manager's word; no one event type is sure.
-        if (event->type() != QEvent::DeferredDelete && !frameOf(window).isNull()) {
-            window->removeEventFilter(this);
-            window->setProperty(kPlacing, false);
-            place(window, topShare_, frameOf(window));
-            deleteLater();
-        }
-        return false;
+        timer_.setInterval(50);
+        connect(&timer_, &QTimer::timeout, this, &PlaceWhenFramed::look);
+        timer_.start();
     }
 
 private:
+    void look()
+    {
+        // A window without a window manager never gets a frame: after a while it stops looking.
+        const bool framed = !frameOf(window_).isNull();
+        if (!framed && ++looks_ < 60) return;
+        timer_.stop();
+        window_->setProperty(kPlacing, false);
+        if (framed && window_->isVisible()) place(window_, topShare_, frameOf(window_));
+        deleteLater();
+    }
+
+    QWidget* window_;
     int topShare_;
+    QTimer timer_;
+    int looks_ = 0;
 };
 
 } // namespace
