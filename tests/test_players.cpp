@@ -70,14 +70,18 @@ private slots:
         settle();
         QVERIFY(!a.t.program.hasForm2());
 
-        // Enter, like the tick, carries both names exactly as typed and both slot pictures.
+        // Enter in the first name goes on to the second; there Enter, the keypad's too, is the tick and carries
+        // both names as typed and both slot pictures. A drop on a name box keeps the name.
         a.open();
-        QVERIFY(a.drop(0, "Bild1") && a.drop(0, "Text2")); // the same picture may go to both
         a.type("Text1", QStringLiteral("  Lena "));
-        a.type("Text2", QString());
-        QTest::keyClick(control<QLineEdit>(&a.setup(), "Text2"), Qt::Key_Return);
+        a.type("Text2", QStringLiteral("Ben"));
+        QTest::keyClick(control<QLineEdit>(&a.setup(), "Text1"), Qt::Key_Return);
+        QVERIFY(a.setup().isVisible() && a.setup().focusWidget() == control<QLineEdit>(&a.setup(), "Text2"));
+        QVERIFY(a.drop(0, "Bild1") && a.drop(0, "Text2")); // the same picture may go to both
+        QCOMPARE(a.setup().name(1), QStringLiteral("Ben"));
+        QTest::keyClick(a.setup().focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(std::pair(caption(&a.main, "Bezeichnung1"), caption(&a.main, "Bezeichnung2")),
-                 std::pair(QStringLiteral("  Lena "), QString()));
+                 std::pair(QStringLiteral("  Lena "), QStringLiteral("Ben")));
         QVERIFY(a.picture(&a.main, "Bild1") == a.gallery(0) && a.picture(&a.main, "Bild2") == a.gallery(0));
     }
 
