@@ -23,13 +23,19 @@ std::deque<double> draws(std::initializer_list<std::pair<std::initializer_list<i
 // 850 + 27, a throw-away + 27, then + 11, - 11, + 23 lands on 900.
 const auto kFourTasks =
     draws({{{9, 9, 9}, '+'}, {{9, 9, 9}, '+'}, {{5, 5, 1}, '+'}, {{1, 1, 9}, '-'}, {{9, 9, 5}, '+'}});
-// One die, 1 down and up again for ever: the chain never reaches an end.
-std::deque<double> endlessChain()
+// 1 down and up again for ever: the chain never reaches an end.
+std::deque<double> endlessChain(int dice = 1)
 {
-    std::deque<double> values = draws({{{1}, '+'}});
-    for (int i = 0; i < 1000; ++i) values.insert(values.end(), {0.0, i % 2 ? 0.25 : 0.75});
+    std::deque<double> values(dice, 0.0);
+    values.push_back(0.25);
+    for (int i = 0; i < 1000; ++i) {
+        values.insert(values.end(), dice, 0.0);
+        values.push_back(i % 2 ? 0.25 : 0.75);
+    }
     return values;
 }
+// From 50 up to 100 in six tasks of one die.
+const auto kSixTasks = draws({{{9}, '+'}, {{9}, '+'}, {{9}, '+'}, {{9}, '+'}, {{9}, '+'}, {{5}, '+'}});
 
 struct Shown {
     explicit Shown(SheetSettings start = {}, std::deque<double> script = {}) : settings(start)
@@ -85,20 +91,6 @@ private slots:
         }
     }
 
-    // An endless chain stops at 1001 tasks, and a page sheet draws again until one fits 90 lines. (The order
-    // of the draws and drawing again on leaving the range are seen in the window test below.)
-    void drawsAndLimits()
-    {
-        ScriptedRandom random;
-        random.values = endlessChain();
-        QCOMPARE(BuildSheet(random, SheetSettings{}).solutions.size(), 1001);
-        random.values = endlessChain();
-        for (double v : draws({{{9}, '+'}, {{9}, '+'}, {{9}, '+'}, {{9}, '+'}, {{9}, '+'}, {{5}, '+'}}))
-            random.values.push_back(v);
-        QCOMPARE(worksheets::BuildPageSheet(random, SheetSettings{}).solutions.last(), "  95 +  5 =  100");
-        QVERIFY(random.values.empty() && random.seeds.isEmpty());
-    }
-
     // Two empty lines, then 30 double-spaced rows of lines r, r + 30 and r + 60 from columns 10, 34 and 58.
     void aPageHoldsThirtyDoubleSpacedRowsInThreeColumns()
     {
@@ -119,22 +111,25 @@ private slots:
         }
     }
 
-    // The dice are drawn before the sign, and a draw that would leave the range is drawn again. A box
-    // closing sends the window activation and focus again; only coming on screen draws a sheet, or the
-    // solutions copied after the tasks would belong to another sheet.
-    void showingDrawsOneSheetAndMessageBoxesNeverDrawAnother()
+    // The dice are drawn before the sign, and a draw that would leave the range is drawn again. Only coming
+    // on screen draws a sheet: a message box closing hands the window its activation back, and a sheet drawn
+    // then would make the solutions copied after the tasks belong to another sheet.
+    void showingDrawsOneSheetAndSwitchingWindowsNoOther()
     {
         Shown s({3, 800}, kFourTasks);
         QCOMPARE(s.lines("Liste1"),
                  QStringList({" 850 + 27 = ____", "____ + 11 = ____", "____ - 11 = ____", "____ + 23 = ____"}));
-        QCOMPARE(QStringList({caption(&s.window, "Bezeichnung5"), caption(&s.window, "Bezeichnung6"),
-                              caption(&s.window, "Bezeichnung2")}),
-                 QStringList({" 800-900", " 3 Würfel", " 4 Aufg."}));
+        QCOMPARE(caption(&s.window, "Bezeichnung5") + caption(&s.window, "Bezeichnung6") +
+                     caption(&s.window, "Bezeichnung2"),
+                 QString(" 800-900 3 Würfel 4 Aufg."));
+        QWidget box; // stands for the message box, which takes the activation while it is open
         s.t.dialogs.whileOpen = [&](const Message&) {
-            for (auto type : {QEvent::WindowActivate, QEvent::ActivationChange, QEvent::FocusIn}) {
-                QEvent event(type);
-                QCoreApplication::sendEvent(&s.window, &event);
-            }
+            box.show();
+            box.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&box));
+            box.close();
+            s.window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&s.window));
         };
         click(&s.window, "Bild7");
         click(&s.window, "Bild8");
@@ -156,15 +151,46 @@ private slots:
                          "gedruckt.\r|Pelko-Morvelt: Drucken|OK|!|",
                          "Der Drucker ist gesperrt!\r|Drucken|OK||", "Die Aufgaben wurden kopiert!\r|Ablage|OK||"}));
         QCOMPARE(s.t.clipboard.texts.size(), 3);
-        click(&s.window, "Bild4"); // the range steps on, then round to the start, and the captions follow
-        const QString next = caption(&s.window, "Bezeichnung5");
-        click(&s.window, "Bild4");
-        QCOMPARE(next + caption(&s.window, "Bezeichnung5") + caption(&s.window, "Bezeichnung2"),
-                 QString(" 900-1000 0-100 %1 Aufg.").arg(s.lines("Liste1").size()));
     }
 
-    // Showing has no 90-line limit; the lists show whole lines and scroll only down.
-    void theListsShowWholeLinesOfLongSheets()
+    // The new-sheet and dice buttons throw sheets of more than 90 tasks away; the range button keeps the one
+    // sheet it draws. The dice go round 1, 2, 3 and the range from 900 - 1000 back to 0 - 100.
+    void buttonsDrawTheirSheets()
+    {
+        Shown s({1, 800}, kSixTasks);
+        const auto script = [&](std::deque<double> first, const std::deque<double>& then) {
+            first.insert(first.end(), then.begin(), then.end());
+            s.t.scripted.values = first;
+        };
+        script(endlessChain(), kSixTasks);
+        click(&s.window, "Bild2");
+        QCOMPARE(s.lines("Liste2").size(), 6);
+        script(endlessChain(2), draws({{{9, 9}, '+'}, {{9, 9}, '+'}, {{9, 5}, '+'}}));
+        click(&s.window, "Bild3");
+        QCOMPARE(s.lines("Liste1"), QStringList({" 850 + 18 = ____", "____ + 18 = ____", "____ + 14 = ____"}));
+        QStringList dice{caption(&s.window, "Bezeichnung6")};
+        for (int i = 0; i < 3; ++i) {
+            click(&s.window, "Bild3");
+            dice += caption(&s.window, "Bezeichnung6");
+            QVERIFY(s.lines("Liste1").size() <= 90);
+        }
+        QCOMPARE(dice, QStringList({"2 Würfel", "3 Würfel", "1 Würfel", "2 Würfel"}));
+        QCOMPARE(caption(&s.window, "Bezeichnung2"), QString(" %1 Aufg.").arg(s.lines("Liste1").size()));
+        s.settings.sheetDice = 1;
+        script(endlessChain(), kSixTasks);
+        click(&s.window, "Bild4");
+        QCOMPARE(std::pair(s.lines("Liste1").size(), s.t.scripted.values.size()),
+                 std::pair(qsizetype(1001), kSixTasks.size()));
+        QCOMPARE(caption(&s.window, "Bezeichnung5") + caption(&s.window, "Bezeichnung2"),
+                 QString(" 900-1000 1001 Aufg."));
+        click(&s.window, "Bild4");
+        QCOMPARE(caption(&s.window, "Bezeichnung5"), QString(" 0-100"));
+        QVERIFY(s.t.scripted.seeds.isEmpty());
+    }
+
+    // Showing has no 90-line limit, and copying none either. The lists show whole lines, scroll only down,
+    // and a line chosen in one is chosen in the other.
+    void longSheetsShowAndCopyWhole()
     {
         Shown s({1, 900}, endlessChain());
         QCOMPARE(s.lines("Liste2").size(), 1001);
@@ -175,6 +201,14 @@ private slots:
             QVERIFY(list->fontMetrics().horizontalAdvance(list->item(0)->text()) < list->viewport()->width() - 4);
             QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
         }
+        for (auto [from, to, row] : {std::tuple("Liste1", "Liste2", 3), {"Liste2", "Liste1", 7}}) {
+            QTest::mouseClick(s.list(from)->viewport(), Qt::LeftButton, {},
+                              s.list(from)->visualItemRect(s.list(from)->item(row)).center());
+            QCOMPARE(s.list(to)->currentRow(), row);
+        }
+        click(&s.window, "Bild8");
+        QCOMPARE(s.t.clipboard.texts, QStringList(s.lines("Liste2").join("\r\n") + "\r\n"));
+        QCOMPARE(messages(s.t.dialogs), QStringList("Die Lösungen wurden kopiert!\r|Ablage|OK||"));
     }
 };
 
