@@ -6,14 +6,12 @@
 #include <QCheckBox>
 #include <QScreen>
 
-// The end-to-end printing test walks the menu to each window and back, and prints once the lock is
-// cleared; here the rest of the composition root's wiring.
+// The composition root's wiring that the end-to-end walk through the menu and printing does not reach.
 class AppTest : public QObject {
     Q_OBJECT
 private slots:
-    // Other windows open only between rolls. The info window comes a quarter down the screen; its lock lasts
-    // while it is hidden, and goes with it when its title bar closes it. A worksheet window closed through its
-    // title bar goes too, but its dice and range stay for the next one.
+    // Other windows open only between rolls. The info window comes a quarter down the screen; its lock lasts while
+    // it is hidden and goes with a title-bar close, as does a worksheet window, whose dice and range stay.
     void windowsBetweenRollsAndTheLifeOfTheLock()
     {
         TestProgram t;
@@ -37,7 +35,6 @@ private slots:
         lockColour();
         QVERIFY(main.isVisible());
         click(&main, "Bild25");
-        // Each showing places the info window centred across, a quarter of the free height down.
         const QRect area = t.program.info().screen()->availableGeometry();
         const QSize free = area.size() - t.program.info().frameGeometry().size();
         QCOMPARE(t.program.info().pos(), area.topLeft() + QPoint(free.width() / 2, free.height() / 4));

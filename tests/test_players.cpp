@@ -82,12 +82,36 @@ private slots:
         QCOMPARE(std::pair(caption(&a.main, "Bezeichnung1"), caption(&a.main, "Bezeichnung2")),
                  std::pair(QStringLiteral("  Lena "), QStringLiteral("Ben")));
         QVERIFY(a.picture(&a.main, "Bild1") == a.gallery(0) && a.picture(&a.main, "Bild2") == a.gallery(0));
+
+        // Names are announced as typed: an empty one as just " ist dran!", a right-to-left one set apart so
+        // the German words keep their order. However long or strange, a name stays inside its label.
+        a.open();
+        a.type("Text1", QString());
+        a.type("Text2", QStringLiteral("שלום"));
+        click(&a.setup(), "Bild33");
+        click(&a.main, "Bild13");
+        while (a.main.rollTimer().isActive()) a.main.Zeit1_Timer();
+        QCOMPARE(caption(&a.main, "Bezeichnung6"), QStringLiteral(" ist dran!"));
+        a.main.slider()->setValue(a.main.contest().state().taskResult - a.main.contest().state().rangeBase);
+        click(&a.main, "Bezeichnung3");
+        QCOMPARE(caption(&a.main, "Bezeichnung6"), QStringLiteral("\u2068שלום\u2069 ist dran!"));
+        a.main.rollTimer().stop();
+
+        // Too long for its label, the right name shows its beginning rather than its end.
+        auto* right = control<platform::Label>(&a.main, "Bezeichnung2");
+        const QRect place = right->geometry();
+        for (const auto& [name, fits] : {std::pair(QString(5000, 'W'), false), std::pair(QString("Jörg 😀"), true)}) {
+            a.open();
+            a.type("Text2", name);
+            click(&a.setup(), "Bild33");
+            QCOMPARE(std::tuple(right->caption(), right->geometry(), bool(right->alignment() & Qt::AlignRight)),
+                     std::tuple(name, place, fits));
+        }
     }
 
-    // The gallery holds fifty different pictures, each with its own German name. A drop fills its player's
-    // slot and leaves the name; only a gallery picture is taken, not a slot or text from elsewhere. Slot
-    // pictures outlive a cancel and a later tick carries them; a title-bar close discards them, and the
-    // next opening shows the two children's faces again whatever the main window shows.
+    // Fifty different gallery pictures, each with a German name. A drop fills its player's slot, keeps the name,
+    // and takes only a gallery picture. Slots outlive a cancel and a later tick carries them; a title-bar close
+    // discards them, and the next opening shows the two children's faces whatever the main window shows.
     void galleryPicturesGoToTheSlotsAndLiveWithTheWindow()
     {
         App a;
@@ -125,35 +149,6 @@ private slots:
         a.open();
         QCOMPARE(std::pair(a.title(&a.setup(), "Bild1"), a.title(&a.setup(), "Bild2")),
                  std::pair(QStringLiteral("Mädchen"), QStringLiteral("Junge")));
-    }
-
-    // Names are announced as typed: an empty one as just " ist dran!", a right-to-left one set
-    // apart so the German words keep their order. However long or strange, a name stays inside its label.
-    void namesAreAnnouncedAsTypedAndStayInTheirLabels()
-    {
-        App a;
-        a.open();
-        a.type("Text1", QString());
-        a.type("Text2", QStringLiteral("שלום"));
-        click(&a.setup(), "Bild33");
-        click(&a.main, "Bild13");
-        while (a.main.rollTimer().isActive()) a.main.Zeit1_Timer();
-        QCOMPARE(caption(&a.main, "Bezeichnung6"), QStringLiteral(" ist dran!"));
-        a.main.slider()->setValue(a.main.contest().state().taskResult - a.main.contest().state().rangeBase);
-        click(&a.main, "Bezeichnung3");
-        QCOMPARE(caption(&a.main, "Bezeichnung6"), QStringLiteral("\u2068שלום\u2069 ist dran!"));
-        a.main.rollTimer().stop();
-
-        // Too long for its label, the right name shows its beginning rather than its end.
-        auto* right = control<platform::Label>(&a.main, "Bezeichnung2");
-        const QRect place = right->geometry();
-        for (const auto& [name, fits] : {std::pair(QString(5000, 'W'), false), std::pair(QString("Jörg 😀"), true)}) {
-            a.open();
-            a.type("Text2", name);
-            click(&a.setup(), "Bild33");
-            QCOMPARE(std::tuple(right->caption(), right->geometry(), bool(right->alignment() & Qt::AlignRight)),
-                     std::tuple(name, place, fits));
-        }
     }
 };
 
