@@ -144,10 +144,16 @@ void PlayerWindow::Form_Activate()
 
 void PlayerWindow::keyPressEvent(QKeyEvent* event)
 {
-    // The keys every dialog knows: Enter takes the names, Esc leaves them.
+    // The keys every dialog knows: Enter takes the names, Esc leaves them. Enter after the first
+    // name goes on to the second, so that typing both names in turn does not end the setup half-way.
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: Bild33_Click(); return;
+    case Qt::Key_Enter:
+        if (focusWidget() == nameBoxes_[0])
+            nameBoxes_[1]->setFocus(Qt::TabFocusReason); // selects the old name, as the first box does
+        else
+            Bild33_Click();
+        return;
     case Qt::Key_Escape: Bild34_Click(); return;
     default: QWidget::keyPressEvent(event);
     }

@@ -20,16 +20,20 @@ std::deque<double> draws(std::initializer_list<std::pair<std::initializer_list<i
     }
     return values;
 }
-// 850 + 27, a throw-away + 27, then + 11, - 11, + 23 lands on 900.
-const auto kFourTasks =
-    draws({{{9, 9, 9}, '+'}, {{9, 9, 9}, '+'}, {{5, 5, 1}, '+'}, {{1, 1, 9}, '-'}, {{9, 9, 5}, '+'}});
-// One die, 1 down and up again for ever: the chain never reaches an end.
-std::deque<double> endlessChain()
+// 1 down and up again for ever, so the chain never reaches an end; then the draws of `then`.
+std::deque<double> endlessChain(int dice = 1, std::deque<double> then = {})
 {
-    std::deque<double> values = draws({{{1}, '+'}});
-    for (int i = 0; i < 1000; ++i) values.insert(values.end(), {0.0, i % 2 ? 0.25 : 0.75});
+    std::deque<double> values(dice, 0.0);
+    values.push_back(0.25);
+    for (int i = 0; i < 1000; ++i) {
+        values.insert(values.end(), dice, 0.0);
+        values.push_back(i % 2 ? 0.25 : 0.75);
+    }
+    values.insert(values.end(), then.begin(), then.end());
     return values;
 }
+// From 50 up to 100 in six tasks of one die.
+const auto kSixTasks = draws({{{9}, '+'}, {{9}, '+'}, {{9}, '+'}, {{9}, '+'}, {{9}, '+'}, {{5}, '+'}});
 
 struct Shown {
     explicit Shown(SheetSettings start = {}, std::deque<double> script = {}) : settings(start)
@@ -85,20 +89,6 @@ private slots:
         }
     }
 
-    // An endless chain stops at 1001 tasks, and a page sheet draws again until one fits 90 lines. (The order
-    // of the draws and drawing again on leaving the range are seen in the window test below.)
-    void drawsAndLimits()
-    {
-        ScriptedRandom random;
-        random.values = endlessChain();
-        QCOMPARE(BuildSheet(random, SheetSettings{}).solutions.size(), 1001);
-        random.values = endlessChain();
-        for (double v : draws({{{9}, '+'}, {{9}, '+'}, {{9}, '+'}, {{9}, '+'}, {{9}, '+'}, {{5}, '+'}}))
-            random.values.push_back(v);
-        QCOMPARE(worksheets::BuildPageSheet(random, SheetSettings{}).solutions.last(), "  95 +  5 =  100");
-        QVERIFY(random.values.empty() && random.seeds.isEmpty());
-    }
-
     // Two empty lines, then 30 double-spaced rows of lines r, r + 30 and r + 60 from columns 10, 34 and 58.
     void aPageHoldsThirtyDoubleSpacedRowsInThreeColumns()
     {
@@ -119,62 +109,77 @@ private slots:
         }
     }
 
-    // The dice are drawn before the sign, and a draw that would leave the range is drawn again. A box
-    // closing sends the window activation and focus again; only coming on screen draws a sheet, or the
-    // solutions copied after the tasks would belong to another sheet.
-    void showingDrawsOneSheetAndMessageBoxesNeverDrawAnother()
+    // Only showing draws a sheet, not the activation a closing box hands back, or copies would mix sheets.
+    // Dice come before the sign; a draw leaving the range is redrawn. New-sheet and dice buttons throw sheets
+    // over 90 tasks away, the range button keeps its one sheet, copying every line. Dice go 1, 2, 3, 1, the
+    // range 900 - 1000 to 0 - 100; the lists show whole lines and a line chosen in one is chosen in both.
+    void theButtonsAndListsOfOneWindow()
     {
-        Shown s({3, 800}, kFourTasks);
-        QCOMPARE(s.lines("Liste1"),
-                 QStringList({" 850 + 27 = ____", "____ + 11 = ____", "____ - 11 = ____", "____ + 23 = ____"}));
-        QCOMPARE(QStringList({caption(&s.window, "Bezeichnung5"), caption(&s.window, "Bezeichnung6"),
-                              caption(&s.window, "Bezeichnung2")}),
-                 QStringList({" 800-900", " 3 Würfel", " 4 Aufg."}));
+        Shown s({1, 800}, kSixTasks);
+        QCOMPARE(caption(&s.window, "Bezeichnung5") + caption(&s.window, "Bezeichnung6") +
+                     caption(&s.window, "Bezeichnung2"),
+                 QString(" 800-900 1 Würfel 6 Aufg."));
+        QWidget box; // takes the activation while the message box is open, as a real box does
         s.t.dialogs.whileOpen = [&](const Message&) {
-            for (auto type : {QEvent::WindowActivate, QEvent::ActivationChange, QEvent::FocusIn}) {
-                QEvent event(type);
-                QCoreApplication::sendEvent(&s.window, &event);
-            }
+            box.show();
+            box.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&box));
+            box.close();
+            s.window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&s.window));
         };
         click(&s.window, "Bild7");
         click(&s.window, "Bild8");
-        QCOMPARE(s.t.clipboard.texts, QStringList({s.lines("Liste1").join("\r\n") + "\r\n",
-                                                   " 850 + 27 =  877\r\n 877 + 11 =  888\r\n 888 - 11 =  877\r\n"
-                                                   " 877 + 23 =  900\r\n"}));
-        // Printing and its lock are seen in the end-to-end test; here what it cannot bring about: a job
-        // that fails, and copying, which the lock never stops.
+        QCOMPARE(s.t.clipboard.texts,
+                 QStringList({s.lines("Liste1").join("\r\n") + "\r\n", s.lines("Liste2").join("\r\n") + "\r\n"}));
+        // The end-to-end test prints; here a job that fails, and a copy, which the lock never stops.
         s.t.printer.result = PrintResult::Failed;
         s.locked = false;
         s.t.dialogs.answers = {MsgResult::Yes}; // to the question
         click(&s.window, "Bild6");
         s.locked = true;
-        click(&s.window, "Bild5");
         click(&s.window, "Bild7");
-        QCOMPARE(
-            messages(s.t.dialogs).mid(3),
-            QStringList({"Der Druckauftrag konnte nicht ausgeführt werden.\rDas Arbeitsblatt wurde nicht "
-                         "gedruckt.\r|Pelko-Morvelt: Drucken|OK|!|",
-                         "Der Drucker ist gesperrt!\r|Drucken|OK||", "Die Aufgaben wurden kopiert!\r|Ablage|OK||"}));
         QCOMPARE(s.t.clipboard.texts.size(), 3);
-        click(&s.window, "Bild4"); // the range steps on, then round to the start, and the captions follow
-        const QString next = caption(&s.window, "Bezeichnung5");
-        click(&s.window, "Bild4");
-        QCOMPARE(next + caption(&s.window, "Bezeichnung5") + caption(&s.window, "Bezeichnung2"),
-                 QString(" 900-1000 0-100 %1 Aufg.").arg(s.lines("Liste1").size()));
-    }
+        QCOMPARE(messages(s.t.dialogs).mid(3),
+                 QStringList({"Der Druckauftrag konnte nicht ausgeführt werden.\rDas Arbeitsblatt wurde nicht "
+                              "gedruckt.\r|Pelko-Morvelt: Drucken|OK|!|",
+                              "Die Aufgaben wurden kopiert!\r|Ablage|OK||"}));
 
-    // Showing has no 90-line limit; the lists show whole lines and scroll only down.
-    void theListsShowWholeLinesOfLongSheets()
-    {
-        Shown s({1, 900}, endlessChain());
-        QCOMPARE(s.lines("Liste2").size(), 1001);
+        s.t.scripted.values = endlessChain(1, kSixTasks);
+        click(&s.window, "Bild2");
+        QCOMPARE(s.lines("Liste2").size(), 6);
+        s.t.scripted.values = endlessChain(2, draws({{{9, 9}, '+'}, {{9, 9}, '+'}, {{9, 9}, '+'}, {{9, 5}, '+'}}));
+        click(&s.window, "Bild3");
+        QCOMPARE(s.lines("Liste1"), QStringList({" 850 + 18 = ____", "____ + 18 = ____", "____ + 14 = ____"}));
+        QStringList dice{caption(&s.window, "Bezeichnung6")};
+        for (int i = 0; i < 3; ++i) {
+            click(&s.window, "Bild3");
+            dice += caption(&s.window, "Bezeichnung6");
+        }
+        QCOMPARE(dice, QStringList({"2 Würfel", "3 Würfel", "1 Würfel", "2 Würfel"}));
+        s.settings.sheetDice = 1;
+        s.t.scripted.values = endlessChain(1, kSixTasks);
+        click(&s.window, "Bild4");
+        QCOMPARE(std::pair(s.lines("Liste1").size(), s.t.scripted.values.size()),
+                 std::pair(qsizetype(1001), kSixTasks.size()));
+        QCOMPARE(caption(&s.window, "Bezeichnung5") + caption(&s.window, "Bezeichnung2"),
+                 QString(" 900-1000 1001 Aufg."));
+
         QCoreApplication::processEvents(); // the lists lay out their items later
-        for (const char* name : {"Liste1", "Liste2"}) {
+        for (auto [name, other, row] : {std::tuple("Liste1", "Liste2", 3), {"Liste2", "Liste1", 7}}) {
             QListWidget* list = s.list(name);
             QVERIFY(QFontInfo(list->font()).fixedPitch() && list->verticalScrollBar()->isVisible());
             QVERIFY(list->fontMetrics().horizontalAdvance(list->item(0)->text()) < list->viewport()->width() - 4);
             QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+            QCOMPARE(s.list(other)->currentRow(), row);
         }
+        click(&s.window, "Bild8");
+        QCOMPARE(s.t.clipboard.texts.last(), s.lines("Liste2").join("\r\n") + "\r\n");
+        QCOMPARE(messages(s.t.dialogs).last(), "Die Lösungen wurden kopiert!\r|Ablage|OK||");
+        click(&s.window, "Bild4");
+        QCOMPARE(caption(&s.window, "Bezeichnung5"), QString(" 0-100"));
+        QVERIFY(s.t.scripted.seeds.isEmpty());
     }
 };
 
