@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Where the windows stand under a window manager, frame counted: the main window and the worksheet window
+# The real program under a window manager: its main window comes up titled for round 1 at the design's client
+# size, and closing it ends the process. Where the windows stand, frame counted: the main and worksheet window
 # centred, the info window centred across and a quarter of the free height down. Each opening puts a window
 # at the same place, whether it was only hidden (left by its own button) or discarded (closed through its
 # title bar) in between; and every way out brings the main window back.
@@ -10,6 +11,7 @@ trap e2e_cleanup EXIT
 
 e2e_start_display
 e2e_start "$1"
+[ "${win_w}x$win_h" = 691x429 ] || e2e_fail "the client area is ${win_w}x$win_h, not 691x429"
 read -r screen_w screen_h < <(xdpyinfo | sed -n 's/^ *dimensions: *\([0-9]*\)x\([0-9]*\) .*/\1 \2/p')
 
 # "X Y" where the window's frame should stand by its rule: 2 centres it, 4 puts it a quarter down.
