@@ -49,19 +49,25 @@ QMargins expectedFrame(const QWidget* window)
     return {};
 }
 
-void place(QWidget* window, int topShare, const QMargins& frame)
+// Places the window and says whether it already stood there.
+bool place(QWidget* window, int topShare, const QMargins& frame)
 {
     const QScreen* screen = window->screen();
-    if (!screen) return;
+    if (!screen) return true;
     const QRect area = screen->availableGeometry();
     const QSize size = window->size().grownBy(frame);
+    const QPoint corner(area.x() + (area.width() - size.width()) / 2,
+                        area.y() + (area.height() - size.height()) / topShare);
     // move() places the frame's corner, wherever the window manager then puts the client area.
-    window->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / topShare);
+    const bool there = window->pos() == corner;
+    window->move(corner);
+    return there;
 }
 
 // Until a window's own frame is known, the window manager may put its client area where the frame
 // should go, and the first window of a run has no frame to go by: it is placed again once it knows.
-// The frame may come without any event to the window, so it is looked for a few times a second.
+// The frame may come without any event to the window, and the window manager may still move a window
+// it is mapping: so it is looked at a few times a second until it has stood in place twice.
 class PlaceWhenFramed : public QObject {
 public:
     PlaceWhenFramed(QWidget* window, int topShare) : QObject(window), window_(window), topShare_(topShare)
@@ -76,10 +82,10 @@ private:
     {
         // A window without a window manager never gets a frame: after a while it stops looking.
         const bool framed = !frameOf(window_).isNull();
-        if (!framed && ++looks_ < 60) return;
+        if (framed && window_->isVisible()) steady_ = place(window_, topShare_, frameOf(window_)) ? steady_ + 1 : 0;
+        if (steady_ < 2 && ++looks_ < 60) return;
         timer_.stop();
         window_->setProperty(kPlacing, false);
-        if (framed && window_->isVisible()) place(window_, topShare_, frameOf(window_));
         deleteLater();
     }
 
@@ -87,6 +93,7 @@ private:
     int topShare_;
     QTimer timer_;
     int looks_ = 0;
+    int steady_ = 0;
 };
 
 } // namespace
