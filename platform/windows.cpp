@@ -49,25 +49,23 @@ QMargins expectedFrame(const QWidget* window)
     return {};
 }
 
-// Places the window and says whether it already stood there.
-bool place(QWidget* window, int topShare, const QMargins& frame)
+void place(QWidget* window, int topShare, const QMargins& frame)
 {
     const QScreen* screen = window->screen();
-    if (!screen) return true;
+    if (!screen) return;
     const QRect area = screen->availableGeometry();
     const QSize size = window->size().grownBy(frame);
     const QPoint corner(area.x() + (area.width() - size.width()) / 2,
                         area.y() + (area.height() - size.height()) / topShare);
-    // move() places the frame's corner, wherever the window manager then puts the client area.
-    const bool there = window->pos() == corner;
-    window->move(corner);
-    return there;
+    // move() places the frame's corner, wherever the window manager then puts the client area; a window
+    // already there is left alone, so that looking again costs the window system nothing.
+    if (window->geometry().topLeft() != corner + QPoint(frame.left(), frame.top())) window->move(corner);
 }
 
 // Until a window's own frame is known, the window manager may put its client area where the frame
 // should go, and the first window of a run has no frame to go by: it is placed again once it knows.
 // The frame may come without any event to the window, and the window manager may still move a window
-// it is mapping: so it is looked at a few times a second until it has stood in place twice.
+// it is mapping: so for its first seconds it is looked at a few times a second and put back in place.
 class PlaceWhenFramed : public QObject {
 public:
     PlaceWhenFramed(QWidget* window, int topShare) : QObject(window), window_(window), topShare_(topShare)
@@ -82,8 +80,8 @@ private:
     {
         // A window without a window manager never gets a frame: after a while it stops looking.
         const bool framed = !frameOf(window_).isNull();
-        if (framed && window_->isVisible()) steady_ = place(window_, topShare_, frameOf(window_)) ? steady_ + 1 : 0;
-        if (steady_ < 2 && ++looks_ < 60) return;
+        if (framed && window_->isVisible()) place(window_, topShare_, frameOf(window_));
+        if (++looks_ < 60) return;
         timer_.stop();
         window_->setProperty(kPlacing, false);
         deleteLater();
@@ -93,7 +91,6 @@ private:
     int topShare_;
     QTimer timer_;
     int looks_ = 0;
-    int steady_ = 0;
 };
 
 } // namespace
