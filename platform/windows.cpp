@@ -55,11 +55,12 @@ void place(QWidget* window, int topShare, const QMargins& frame)
     if (!screen) return;
     const QRect area = screen->availableGeometry();
     const QSize size = window->size().grownBy(frame);
-    const QPoint corner(area.x() + (area.width() - size.width()) / 2,
-                        area.y() + (area.height() - size.height()) / topShare);
-    // move() places the frame's corner, wherever the window manager then puts the client area; a window
-    // already there is left alone, so that looking again costs the window system nothing.
-    if (window->geometry().topLeft() != corner + QPoint(frame.left(), frame.top())) window->move(corner);
+    const QPoint client(area.x() + (area.width() - size.width()) / 2 + frame.left(),
+                        area.y() + (area.height() - size.height()) / topShare + frame.top());
+    // The client area is placed, never the frame's corner: Qt turns a frame position into a client one
+    // only once it knows the frame, and a window shown for the first time or again does not know it yet.
+    // A window already there is left alone, so that looking again costs the window system nothing.
+    if (window->geometry().topLeft() != client) window->setGeometry(QRect(client, window->size()));
 }
 
 // Until a window's own frame is known, the window manager may put its client area where the frame
