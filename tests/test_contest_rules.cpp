@@ -94,19 +94,6 @@ private slots:
         QCOMPARE(r.s().taskResult, 45);
     }
 
-    // A wrong answer changes nothing; the task text names the task as it stands.
-    void aWrongAnswerRepeatsTheTask()
-    {
-        Rules r;
-        r.contest.startDieClick();
-        r.roll(Sign::Minus, {7, 1, 1});
-        const ContestState before = r.s();
-        QCOMPARE(r.answer(44), Confirmation::Wrong);
-        QCOMPARE(r.contest.taskText(), "Die Aufgabe lautet:  50 - 7 = _____");
-        QCOMPARE(QList({r.s().taskCount, r.s().round, r.s().turn, int(r.s().rollTimerOn), *r.s().announcedSide}),
-                 QList({before.taskCount, before.round, before.turn, 0, *before.announcedSide}));
-    }
-
     // The memory reward is due at every third correct answer of a game: the 3rd, 6th and 9th.
     void theMemoryRewardComesAtEveryThirdAnswer()
     {
