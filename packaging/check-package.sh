@@ -40,8 +40,8 @@ echo "== start under Xvfb and openbox"
 e2e_start_display
 e2e_start "$binary"
 [ "${win_w}x$win_h" = 691x429 ] || e2e_fail "the client area is ${win_w}x$win_h, not 691x429"
-# The desktop ties the running window to its menu entry by its class.
-xprop -id "$main" WM_CLASS | grep -qF "\"$(key StartupWMClass)\"" ||
+# On X11 the desktop ties the running window to its menu entry by the window's class.
+xprop -id "$main" WM_CLASS | grep -qF ", \"$(key StartupWMClass)\"" ||
     e2e_fail "the window's class is $(xprop -id "$main" WM_CLASS), not the menu entry's $(key StartupWMClass)"
 e2e_quit "$main"
 echo "$(basename "$deb"): $(stat -c %s "$deb") bytes, checked"

@@ -19,11 +19,15 @@ if(UNIX AND NOT APPLE)
     install(FILES ${here}/${PELKO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
     install(FILES ${here}/${PELKO_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
-    # The changelog names the version the package carries; a version raised in one place only would ship a
-    # package whose changelog contradicts it.
+    # The changelog and the metainfo name the version the package carries; a version raised in one place
+    # only would ship a package that contradicts itself.
     file(STRINGS ${here}/changelog top LIMIT_COUNT 1)
     if(NOT top MATCHES "^${PELKO_PACKAGE} \\(${PROJECT_VERSION}\\) ")
         message(FATAL_ERROR "packaging/changelog starts with \"${top}\", not with version ${PROJECT_VERSION}")
+    endif()
+    file(STRINGS ${here}/${PELKO_APP_ID}.metainfo.xml release REGEX "<release " LIMIT_COUNT 1)
+    if(NOT release MATCHES "version=\"${PROJECT_VERSION}\"")
+        message(FATAL_ERROR "the newest release in the metainfo is \"${release}\", not version ${PROJECT_VERSION}")
     endif()
 
     # Debian wants manual pages and changelogs compressed, without a name or time stamp in them.
