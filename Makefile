@@ -1,5 +1,5 @@
-# The two everyday commands: `make run` and `make test`.
-.PHONY: run test build deps clean
+# The two everyday commands: `make run` and `make test`; `make package` builds and checks the .deb.
+.PHONY: run test build deps clean package
 
 deps:
 	@scripts/install-deps.sh
@@ -14,5 +14,13 @@ run: build
 test: build
 	ctest --preset default
 
+package:
+	@scripts/install-deps.sh package
+	@cmake --preset package >/dev/null
+	@cmake --build --preset package
+	@rm -f build-package/*.deb
+	@cpack --preset package
+	packaging/check-package.sh build-package/*.deb build-package/tests/x11probe
+
 clean:
-	rm -rf build
+	rm -rf build build-package

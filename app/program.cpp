@@ -16,6 +16,8 @@ using platform::switchWindow;
 void prepareApplication(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("Pelko-Morvelt"));
+    // So the desktop finds the menu entry, and its icon, for the running windows.
+    QApplication::setDesktopFileName(QStringLiteral("de.pelkomorvelt.PelkoMorvelt"));
     platform::speakGerman(app);
     // Windows take turns on screen; the program ends only by its own word.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs to build, run and test; quiet when all are there.
+# With the argument "package", also the tools that build and check the Debian package.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
     cups-daemon cups-client poppler-utils
     fonts-liberation fonts-dejavu-core
 )
+[ "${1:-}" != package ] || packages+=(dpkg-dev lintian desktop-file-utils appstream)
 
 missing=()
 for p in "${packages[@]}"; do
