@@ -58,8 +58,8 @@ public:
     GalleryKeys(QWidget* parent, QRect twipsGeometry, Give give) : QWidget(parent), give_(std::move(give))
     {
         setObjectName(QStringLiteral("Galerie"));
-        setGeometry(platform::twipsRect(twipsGeometry.x(), twipsGeometry.y(), twipsGeometry.width(),
-                                        twipsGeometry.height()));
+        setGeometry(
+            platform::twipsRect(twipsGeometry.x(), twipsGeometry.y(), twipsGeometry.width(), twipsGeometry.height()));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::TabFocus);
         setAccessibleDescription(

@@ -51,25 +51,23 @@ private slots:
         Program& p = t.program;
         QStringList faults;
         int buttons = 0;
-        for (QWidget* window : std::initializer_list<QWidget*>{&p.form1(), &p.form2(), &p.form3(), &p.info(),
-                                                               &p.memo(), &p.fang()}) {
+        for (QWidget* window :
+             std::initializer_list<QWidget*>{&p.form1(), &p.form2(), &p.form3(), &p.info(), &p.memo(), &p.fang()}) {
             window->show();
             QList<QAccessibleInterface*> heard;
             walk(QAccessible::queryAccessibleInterface(window), heard);
             QSet<QObject*> reached;
             for (QAccessibleInterface* thing : heard) {
                 reached.insert(thing->object());
-                const QString name = thing->text(QAccessible::Name);
-                const QString what = window->objectName() + '.' + (thing->object() ? thing->object()->objectName() : "");
                 // A label that shows nothing has nothing to say; frames and lines must not be heard at all.
-                if (name.isEmpty() && thing->role() != QAccessible::StaticText)
-                    faults += what + " has no name";
+                if (thing->text(QAccessible::Name).isEmpty() && thing->role() != QAccessible::StaticText)
+                    faults += window->objectName() + '.' + thing->object()->objectName() + " has no name";
             }
             for (QWidget* control : window->findChildren<QWidget*>()) {
                 if (!control->isVisible() || !answersClicks(control)) continue;
                 QAccessibleInterface* button = QAccessible::queryAccessibleInterface(control);
-                const bool pressable = button->actionInterface() &&
-                                       button->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction());
+                const bool pressable = button->actionInterface() && button->actionInterface()->actionNames().contains(
+                                                                        QAccessibleActionInterface::pressAction());
                 if (!reached.contains(control) || button->role() != QAccessible::Button ||
                     button->text(QAccessible::Name).isEmpty() || !pressable)
                     faults += window->objectName() + '.' + control->objectName() + " is no named button";
@@ -82,8 +80,9 @@ private slots:
 
         ContestWindow& main = p.form1();
         main.show();
-        QAccessible::queryAccessibleInterface(control(&main, "Bild21"))->actionInterface()->doAction(
-            QAccessibleActionInterface::pressAction());
+        QAccessible::queryAccessibleInterface(control(&main, "Bild21"))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(t.dialogs.shown.size(), 1);
         QCOMPARE(t.dialogs.shown[0].title, QStringLiteral("Pelko-Morvelt: Hilfe"));
         click(&main, "Bild13");
@@ -106,10 +105,10 @@ private slots:
         PlayerWindow& setup = t.program.form2();
         QApplication::setActiveWindow(&setup);
         auto* first = control<QLineEdit>(&setup, "Text1");
-        const auto slot = [&](const char* name) { return control<PictureBox>(&setup, name)->picture().title(); };
-        const auto title = slot;
+        const auto shows = [&](const char* name) { return control<PictureBox>(&setup, name)->picture().title(); };
         QTest::keyClicks(first, "12");
-        QCOMPARE(std::pair(first->text(), slot("Bild1") + slot("Bild2")), std::pair(QString("12"), QString("MädchenJunge")));
+        QCOMPARE(std::pair(first->text(), shows("Bild1") + shows("Bild2")),
+                 std::pair(QString("12"), QString("MädchenJunge")));
         QWidget* gallery = control(&setup, "Galerie");
         const QImage unframed = setup.grab(gallery->geometry()).toImage();
         QTest::keyClick(first, Qt::Key_Tab);
@@ -117,20 +116,21 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), gallery);
         QVERIFY(setup.grab(gallery->geometry()).toImage() != unframed);
 
-        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down}) QTest::keyClick(gallery, key);
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down})
+            QTest::keyClick(gallery, key);
         QTest::keyClick(gallery, Qt::Key_2);
-        QCOMPARE(slot("Bild2"), title("Bild24")); // row 2, column 1
+        QCOMPARE(shows("Bild2"), shows("Bild24")); // row 2, column 1
         for (int i = 0; i < 12; ++i) QTest::keyClick(gallery, Qt::Key_Right);
         for (int i = 0; i < 6; ++i) QTest::keyClick(gallery, Qt::Key_Down);
         QTest::keyClick(gallery, Qt::Key_Return);
-        QCOMPARE(slot("Bild1"), title("Bild54")); // the last one
+        QCOMPARE(shows("Bild1"), shows("Bild54")); // the last one
         QTest::keyClick(gallery, Qt::Key_Up);
         QTest::keyClick(gallery, Qt::Key_1);
-        QCOMPARE(std::pair(slot("Bild1"), setup.isVisible()), std::pair(title("Bild44"), true));
+        QCOMPARE(std::pair(shows("Bild1"), setup.isVisible()), std::pair(shows("Bild44"), true));
 
         QTest::keyClick(control<QLineEdit>(&setup, "Text2"), Qt::Key_Return);
         QCOMPARE(std::pair(main.playerName(0), control<PictureBox>(&main, "Bild1")->picture().title()),
-                 std::pair(QStringLiteral("12"), title("Bild44")));
+                 std::pair(QStringLiteral("12"), shows("Bild44")));
     }
 };
 
