@@ -336,9 +336,8 @@ void ContestWindow::render()
         const QSignalBlocker quiet(slider_);
         slider_->setValue(state.sliderValue);
     }
-    status_->setCaption(state.announcedSide
-                            ? turnAnnouncement(state.names[static_cast<std::size_t>(*state.announcedSide)])
-                            : kStartStatus);
+    status_->setCaption(state.announcedSide ? turnAnnouncement(state.names[static_cast<std::size_t>(*state.announcedSide)])
+                                            : kStartStatus);
 
     rangeList_->setCurrentRow(state.rangeSelected);
     rangeList_->setVisible(state.rangeListShown);
