@@ -17,11 +17,13 @@ bool answersClicks(const QObject* object)
     return false;
 }
 
-// Drawn only to be seen: nothing for a screen reader to say or do.
+// Drawn only to be seen: nothing for a screen reader to say or do. Frames and lines let every click
+// through, as do the pieces of a caption that one of them speaks for whole.
 bool isDecoration(const QWidget* widget)
 {
-    if (qobject_cast<const Shape*>(widget) || qobject_cast<const Line*>(widget)) return true;
-    return qobject_cast<const PictureBox*>(widget) && !answersClicks(widget) && widget->accessibleName().isEmpty();
+    if (!widget->accessibleName().isEmpty()) return false;
+    if (widget->testAttribute(Qt::WA_TransparentForMouseEvents)) return true;
+    return qobject_cast<const PictureBox*>(widget) && !answersClicks(widget);
 }
 
 class WindowAccess : public QAccessibleWidget {
