@@ -86,8 +86,8 @@ protected:
         case Qt::Key_Down: row = std::min(row + 1, kGalleryRows - 1); break;
         case Qt::Key_1:
         case Qt::Key_Return:
-        case Qt::Key_Enter: give_(0, *pictures_[current_]); return;
-        case Qt::Key_2: give_(1, *pictures_[current_]); return;
+        case Qt::Key_Enter: give_(0, framed()); return;
+        case Qt::Key_2: give_(1, framed()); return;
         default: QWidget::keyPressEvent(event); return; // Esc and the rest go on to the window
         }
         moveTo(row * kGalleryColumns + column);
@@ -104,21 +104,23 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(platform::kNavy, 2));
         painter.setBrush(Qt::NoBrush);
-        const QRect picture = pictures_[current_]->geometry().translated(-pos());
+        const QRect picture = framed().geometry().translated(-pos());
         painter.drawRoundedRect(QRectF(picture).adjusted(-3, -3, 3, 3), 3, 3);
     }
 
 private:
-    void moveTo(std::size_t index)
+    PictureBox& framed() const { return *pictures_[static_cast<std::size_t>(current_)]; }
+
+    void moveTo(int index)
     {
         current_ = index;
-        setAccessibleName(QStringLiteral("Bildergalerie: ") + pictures_[current_]->picture().title());
+        setAccessibleName(QStringLiteral("Bildergalerie: ") + framed().picture().title());
         update();
     }
 
     std::vector<PictureBox*> pictures_;
     Give give_;
-    std::size_t current_ = 0;
+    int current_ = 0;
 };
 
 } // namespace
