@@ -51,7 +51,7 @@ void paintDieFace(QPainter& painter, const QRectF& box, int face)
 platform::Picture dieFace(int face)
 {
     return platform::Picture::fromPainter(
-        [face](QPainter& painter, const QRectF& box) { paintDieFace(painter, box, face); });
+        [face](QPainter& painter, const QRectF& box) { paintDieFace(painter, box, face); }, {}, QString::number(face));
 }
 
 platform::Picture svgIcon(const QString& resourcePath, const QString& title)
@@ -61,9 +61,9 @@ platform::Picture svgIcon(const QString& resourcePath, const QString& title)
     return platform::Picture::fromSvg(resourcePath, QSizeF(32, 32), title);
 }
 
-platform::Picture icon(const char* name)
+platform::Picture icon(const char* name, const QString& title)
 {
-    return svgIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(name)));
+    return svgIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(name)), title);
 }
 
 } // namespace artwork

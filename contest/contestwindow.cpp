@@ -170,7 +170,7 @@ void ContestWindow::buildPlayingArea()
     arrowNumber_->setSingleBorder();
     arrowNumber_->setAlignment(Qt::AlignCenter);
     arrowNumber_->setCursor(Qt::PointingHandCursor);
-    platform::nameForUsers(arrowNumber_, QStringLiteral("Antwort bestätigen"));
+    arrowNumber_->setSpokenRole(QStringLiteral("Antwort bestätigen"));
     connect(arrowNumber_, &Label::clicked, this, &ContestWindow::Bezeichnung3_Click);
 
     slider_ = new QScrollBar(Qt::Horizontal, this);
@@ -202,6 +202,7 @@ void ContestWindow::buildTaskRow()
     firstNumber_->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
     signBox_ = new PictureBox(QStringLiteral("Bild14"), this, QRect(2640, 840, 495, 495));
+    signBox_->setSpokenRole(QStringLiteral("Rechenzeichen"));
 
     // Frames and boxes are listed die 1 (middle), die 2 (right), die 3 (left).
     const std::array<const char*, kDice> frameNames = {"Figur1", "Figur5", "Figur4"};
@@ -216,13 +217,14 @@ void ContestWindow::buildTaskRow()
         auto* box =
             new PictureBox(QString::fromLatin1(boxNames[die]), this, QRect(frameLefts[die] + 120, 600, 975, 975));
         box->setCursor(Qt::PointingHandCursor);
-        platform::nameForUsers(box, QStringLiteral("Würfel %1").arg(die + 1));
+        box->setSpokenRole(QStringLiteral("Würfel %1").arg(die + 1));
         connect(box, &PictureBox::clicked, this, &ContestWindow::dieClicked);
         dieBoxes_[die] = box;
     }
 
     auto* equals = new PictureBox(QStringLiteral("Bild17"), this, QRect(7200, 840, 495, 495));
     equals->setPicture(artwork::icon("equals"));
+    platform::nameForUsers(equals, QStringLiteral("gleich")); // so the task row reads as a sum
 
     answer_ = new Label(QStringLiteral("Bezeichnung8"), this, QRect(7800, 480, 2415, 1095));
     answer_->setFont(designFont(kVerdana, 42));
@@ -284,9 +286,9 @@ void ContestWindow::buildTemplates()
         faceTemplates_[static_cast<std::size_t>(i)] = box;
     }
     plusTemplate_ = new PictureBox(QStringLiteral("Bild15"), this, QRect(10680, 3720, 495, 495));
-    plusTemplate_->setPicture(artwork::icon("plus"));
+    plusTemplate_->setPicture(artwork::icon("plus", QStringLiteral("plus")));
     minusTemplate_ = new PictureBox(QStringLiteral("Bild16"), this, QRect(11280, 3720, 495, 495));
-    minusTemplate_->setPicture(artwork::icon("minus"));
+    minusTemplate_->setPicture(artwork::icon("minus", QStringLiteral("minus")));
 }
 
 void ContestWindow::Form_Load()

@@ -102,6 +102,11 @@ void InfoWindow::buildTitleRow()
         letter->setForeColor(colours[static_cast<std::size_t>(i) % colours.size()]);
         letter->setTransparentBack();
         letter->setCaption(QString(family[i]));
+        // Read as one name, not letter by letter: the first letter speaks for the whole title.
+        if (i == 0)
+            letter->setAccessibleName(QStringLiteral("Pelko-Morvelt"));
+        else
+            letter->setAttribute(Qt::WA_TransparentForMouseEvents);
         left += width;
     }
     auto* rest = new Label(QStringLiteral("Bezeichnung5"), this, QRect(left, 240, 3255 + 120 - left, 495));
@@ -109,6 +114,7 @@ void InfoWindow::buildTitleRow()
     rest->setForeColor(Qt::white);
     rest->setTransparentBack();
     rest->setCaption(QStringLiteral("- Morvelt"));
+    rest->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 bool InfoWindow::printingLocked() const { return lock_->isChecked(); }

@@ -4,6 +4,7 @@
 #include "units.h"
 
 #include <QAbstractSlider>
+#include <QMetaMethod>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
@@ -103,7 +104,24 @@ void Label::setCaption(const QString& caption)
 {
     caption_ = caption;
     setText(displayText(caption));
+    nameByCaption();
 }
+
+void Label::setSpokenRole(const QString& role)
+{
+    spokenRole_ = role;
+    setToolTip(role);
+    nameByCaption();
+}
+
+void Label::nameByCaption()
+{
+    if (spokenRole_.isEmpty()) return;
+    const QString shown = caption_.trimmed();
+    setAccessibleName(shown.isEmpty() ? spokenRole_ : spokenRole_ + QStringLiteral(": ") + shown);
+}
+
+bool Label::answersClicks() const { return isSignalConnected(QMetaMethod::fromSignal(&Label::clicked)); }
 
 void Label::setBackColor(const QColor& color)
 {
@@ -151,6 +169,8 @@ void PictureBox::setSpokenRole(const QString& role)
     spokenRole_ = role;
     nameByPicture();
 }
+
+bool PictureBox::answersClicks() const { return isSignalConnected(QMetaMethod::fromSignal(&PictureBox::clicked)); }
 
 void PictureBox::nameByPicture()
 {

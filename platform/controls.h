@@ -27,12 +27,20 @@ public:
     QColor foreColor() const;
     void setTransparentBack();
     void setSingleBorder();
+    // A caption that changes is named by its role and what it shows, for screen readers:
+    // "Antwort bestätigen: 57"; the tooltip names the role.
+    void setSpokenRole(const QString& role);
+    // Something acts on clicks, so screen readers are told it is a button.
+    bool answersClicks() const;
 
 signals:
     void clicked();
 
 private:
+    void nameByCaption();
+
     QString caption_;
+    QString spokenRole_;
 };
 
 // A box that shows a picture on its back colour, and can have text printed on it.
@@ -46,6 +54,7 @@ public:
     // A box whose picture changes is named by its role and its picture's title,
     // as tooltip and for screen readers: "Bild des ersten Spielers: Katze".
     void setSpokenRole(const QString& role);
+    bool answersClicks() const;
     void setBackColor(const QColor& color);
     QColor backColor() const { return back_; }
     void setBorder(bool on);

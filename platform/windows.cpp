@@ -1,5 +1,6 @@
 #include "windows.h"
 
+#include "accessibility.h"
 #include "units.h"
 
 #include <QApplication>
@@ -15,6 +16,8 @@ namespace platform {
 void setupFixedWindow(QWidget* window, const QString& name, const QString& title, int clientWidthTwips,
                       int clientHeightTwips, const QColor& back)
 {
+    // First: a new title already makes Qt ask how the window presents itself, and it keeps the answer.
+    presentToScreenReaders(window);
     window->setObjectName(name);
     window->setWindowTitle(title);
     window->setFixedSize(px(clientWidthTwips), px(clientHeightTwips));

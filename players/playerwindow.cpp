@@ -11,7 +11,12 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QShowEvent>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
 
 using platform::designFont;
 using platform::kNavy;
@@ -22,6 +27,7 @@ namespace {
 
 const QColor kNameBlue(0, 0, 192);
 constexpr int kGalleryColumns = 10;
+constexpr int kGalleryRows = 5;
 
 QLineEdit* nameBox(const char* name, QWidget* parent, int left, const QString& tip)
 {
@@ -41,6 +47,81 @@ QLineEdit* nameBox(const char* name, QWidget* parent, int left, const QString& t
 
 // The gallery's picture numbers skip 33 and 34, which the two buttons carry.
 QString galleryName(int index) { return QStringLiteral("Bild%1").arg(index < 30 ? index + 3 : index + 5); }
+
+// Choosing a picture without the mouse: Tab leads into the gallery, the arrow keys move a frame from
+// picture to picture, and 1 or Enter gives the framed one to the first player, 2 to the second.
+// It lies under the pictures and lets every click through, so the mouse works as before.
+class GalleryKeys : public QWidget {
+public:
+    using Give = std::function<void(int player, const PictureBox& picture)>;
+
+    GalleryKeys(QWidget* parent, QRect twipsGeometry, Give give) : QWidget(parent), give_(std::move(give))
+    {
+        setObjectName(QStringLiteral("Galerie"));
+        setGeometry(
+            platform::twipsRect(twipsGeometry.x(), twipsGeometry.y(), twipsGeometry.width(), twipsGeometry.height()));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::TabFocus);
+        setAccessibleDescription(
+            QStringLiteral("Mit den Pfeiltasten ein Bild wählen, mit 1 oder der Eingabetaste dem ersten "
+                           "Spieler geben, mit 2 dem zweiten."));
+    }
+
+    // Row by row, ten to a row.
+    void setPictures(std::vector<PictureBox*> pictures)
+    {
+        pictures_ = std::move(pictures);
+        moveTo(0);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        int column = current_ % kGalleryColumns;
+        int row = current_ / kGalleryColumns;
+        switch (event->key()) {
+        case Qt::Key_Left: column = std::max(column - 1, 0); break;
+        case Qt::Key_Right: column = std::min(column + 1, kGalleryColumns - 1); break;
+        case Qt::Key_Up: row = std::max(row - 1, 0); break;
+        case Qt::Key_Down: row = std::min(row + 1, kGalleryRows - 1); break;
+        case Qt::Key_1:
+        case Qt::Key_Return:
+        case Qt::Key_Enter: give_(0, framed()); return;
+        case Qt::Key_2: give_(1, framed()); return;
+        default: QWidget::keyPressEvent(event); return; // Esc and the rest go on to the window
+        }
+        moveTo(row * kGalleryColumns + column);
+    }
+
+    void focusInEvent(QFocusEvent*) override { update(); }
+    void focusOutEvent(QFocusEvent*) override { update(); }
+
+    // The frame sits in the gap around the picture, drawn as a path so it stays sharp at any scale.
+    void paintEvent(QPaintEvent*) override
+    {
+        if (!hasFocus()) return;
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(platform::kNavy, 2));
+        painter.setBrush(Qt::NoBrush);
+        const QRect picture = framed().geometry().translated(-pos());
+        painter.drawRoundedRect(QRectF(picture).adjusted(-3, -3, 3, 3), 3, 3);
+    }
+
+private:
+    PictureBox& framed() const { return *pictures_[static_cast<std::size_t>(current_)]; }
+
+    void moveTo(int index)
+    {
+        current_ = index;
+        setAccessibleName(QStringLiteral("Bildergalerie: ") + framed().picture().title());
+        update();
+    }
+
+    std::vector<PictureBox*> pictures_;
+    Give give_;
+    int current_ = 0;
+};
 
 } // namespace
 
@@ -100,7 +181,13 @@ void PlayerWindow::buildTopRow()
 
 void PlayerWindow::buildGallery()
 {
-    new platform::Shape(QStringLiteral("Figur1"), this, QRect(120, 1200, 6135, 3135));
+    const QRect frame(120, 1200, 6135, 3135);
+    new platform::Shape(QStringLiteral("Figur1"), this, frame);
+    // Built before the pictures, so that they stack above it and its frame shows only in the gaps.
+    auto* keys = new GalleryKeys(this, frame, [this](int player, const PictureBox& source) {
+        slots_[static_cast<std::size_t>(player)]->setPicture(source.picture());
+    });
+    std::vector<PictureBox*> pictures;
     for (int index = 0; index < artwork::kGalleryPictures; ++index) {
         const int column = index % kGalleryColumns;
         const int row = index / kGalleryColumns;
@@ -108,7 +195,9 @@ void PlayerWindow::buildGallery()
         picture->setPicture(artwork::galleryPicture(index));
         platform::nameForUsers(picture, picture->picture().title());
         platform::makeDraggable(picture);
+        pictures.push_back(picture);
     }
+    keys->setPictures(std::move(pictures));
 }
 
 void PlayerWindow::OpenPlayerSetup(const QString& firstName, const QString& secondName)

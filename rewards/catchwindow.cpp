@@ -106,6 +106,7 @@ void CatchWindow::buildTopRow()
     slider_->setPageStep(1);
     slider_->setValue(10);
     platform::stepOnePerNotch(slider_);
+    platform::nameForUsers(slider_, QStringLiteral("Geschwindigkeit"));
     // Tracking is on, so dragging the thumb reports each value as it passes.
     connect(slider_, &QScrollBar::valueChanged, this, &CatchWindow::HBildlauf1_Change);
 }

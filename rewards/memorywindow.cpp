@@ -59,7 +59,7 @@ void MemoryWindow::buildFields()
         field->setForeColor(Qt::white);
         field->setSingleBorder();
         field->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        platform::nameForUsers(field, QStringLiteral("Feld %1").arg(k));
+        field->setSpokenRole(QStringLiteral("Feld %1").arg(k));
         connect(field, &Label::clicked, this, [this, k] { fieldClick(k); });
         fields_[static_cast<std::size_t>(k - 1)] = field;
     }

@@ -16,7 +16,7 @@ e2e_start "$1"
 # The start state, and picture buttons that a screen reader can name, once it has found the window.
 main_title="Pelko-Morvelt (Runde 1)" setup_title="Pelko-Morvelt: Benutzer"
 says() { e2e_texts "${2:-$main_title}" | grep -qxF "$1"; }
-for text in "Klicke zum Start auf einen Würfel." "Würfel 1" "Antwort bestätigen" "Beenden" "Bild des zweiten Spielers: Junge"; do
+for text in "Klicke zum Start auf einen Würfel." "Würfel 1" "Antwort bestätigen: 50" "Beenden" "Bild des zweiten Spielers: Junge"; do
     e2e_until 5 says "$text" || e2e_fail "the main window does not say \"$text\""
 done
 
