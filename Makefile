@@ -1,5 +1,5 @@
 # The two everyday commands: `make run` and `make test`.
-.PHONY: run test build deps clean
+.PHONY: run test build deps clean soak
 
 deps:
 	@scripts/install-deps.sh
@@ -14,5 +14,16 @@ run: build
 test: build
 	ctest --preset default
 
+# A million events of random play under AddressSanitizer and UndefinedBehaviorSanitizer, a third for each
+# seed; SEED=n replays that one seed, EVENTS=n sets the events per seed.
+SEEDS = $(or $(SEED),11 12 13)
+soak: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan --target soak pelko-morvelt
+	@cd build-asan/tests && for seed in $(SEEDS); do \
+	    QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
+	    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	    ./soak --seed $$seed --events $(or $(EVENTS),333334) || exit 1; done
+
 clean:
-	rm -rf build
+	rm -rf build build-asan

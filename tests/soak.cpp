@@ -79,7 +79,7 @@ struct SoakPrinter final : platform::LinePrinter {
 };
 
 struct SoakClipboard final : platform::Clipboard {
-    void setText(const QString& text) override { last = text; }
+    bool setText(const QString& text) override { return last = text, true; }
     QString last;
 };
 
