@@ -22,7 +22,7 @@ soak: deps
 	@cmake --build --preset asan --target soak pelko-morvelt
 	@cd build-asan/tests && for seed in $(SEEDS); do \
 	    QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
-	    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	    ./soak --seed $$seed --events $(or $(EVENTS),333334) || exit 1; done
 
 clean:
