@@ -152,7 +152,7 @@ MsgResult Soak::answer(const platform::Message& message, QWidget* parent)
     ++boxDepth_;
     // A modal box lets only the timers through; a child may leave it open for a while.
     if (boxDepth_ < 4 && chance(0.3)) {
-        for (int n = 1 + pick(6); n > 0; --n) tick();
+        for (int n = 1 + pick(15); n > 0; --n) tick();
     }
     --boxDepth_;
     const MsgResult result = message.buttons == platform::MsgButtons::Ok ? MsgResult::Ok
@@ -492,9 +492,9 @@ int main(int argc, char* argv[])
     QList<quint64> seeds;
     qint64 events = 2000;
     const QStringList args = QCoreApplication::arguments();
-    for (int i = 1; i + 1 < args.size(); i += 2) {
-        if (args[i] == "--seed") seeds += args[i + 1].toULongLong();
-        else if (args[i] == "--events") events = args[i + 1].toLongLong();
+    for (int i = 1; i + 1 < args.size(); ++i) {
+        if (args[i] == "--seed") seeds += args[++i].toULongLong();
+        else if (args[i] == "--events") events = args[++i].toLongLong();
     }
     if (seeds.isEmpty()) seeds = {1, 2, 3};
     for (int signal : {SIGSEGV, SIGABRT, SIGFPE, SIGBUS}) std::signal(signal, onFatalSignal);
