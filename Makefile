@@ -15,15 +15,16 @@ test: build
 	ctest --preset default
 
 # A million events of random play under AddressSanitizer and UndefinedBehaviorSanitizer, a third for each
-# seed; SEED=n replays that one seed, EVENTS=n sets the events per seed.
+# seed, after the program was ended from outside in the middle of a roll; SEED=n replays that one seed,
+# EVENTS=n sets the events per seed.
 SEEDS = $(or $(SEED),11 12 13)
+SANITIZE = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 soak: deps
 	@cmake --preset asan >/dev/null
-	@cmake --build --preset asan --target soak pelko-morvelt
+	@cmake --build --preset asan --target soak pelko-morvelt x11probe
+	$(if $(SEED),,$(SANITIZE) tests/e2e/faults.sh build-asan/pelko-morvelt build-asan/tests/x11probe)
 	@cd build-asan/tests && for seed in $(SEEDS); do \
-	    QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
-	    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-	    ./soak --seed $$seed --events $(or $(EVENTS),333334) || exit 1; done
+	    QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts $(SANITIZE) ./soak --seed $$seed --events $(or $(EVENTS),333334) || exit 1; done
 
 clean:
 	rm -rf build build-asan
