@@ -18,7 +18,8 @@ test: build
 # seed, after the program was ended from outside in the middle of a roll; SEED=n replays that one seed,
 # EVENTS=n sets the events per seed.
 SEEDS = $(or $(SEED),11 12 13)
-SANITIZE = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+SANITIZE = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp
 soak: deps
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan --target soak pelko-morvelt x11probe

@@ -14,7 +14,7 @@ clean_end()
     wait "$e2e_pid" || status=$?
     e2e_pid=""
     [ "$status" -eq "$2" ] || e2e_fail "after $1 the program ended with status $status: $(cat "$e2e_dir/err")"
-    ! grep -E 'Sanitizer|runtime error|core dumped' "$e2e_dir/err" || e2e_fail "a report after $1"
+    ! grep -E -A30 'Sanitizer|runtime error|core dumped' "$e2e_dir/err" >&2 || e2e_fail "a report after $1"
 }
 
 e2e_start_display
