@@ -63,37 +63,27 @@ template <typename T> T* shownWindow()
     return nullptr;
 }
 
-class Soak;
-
-// Answers each box at random: OK, Yes or No; now and then the timers tick while it is open.
-struct SoakDialogs final : platform::Dialogs {
-    MsgResult show(QWidget* parent, const platform::Message& message) override;
-    Soak* soak = nullptr;
-};
-
-// Each job ends at random as printed, without a printer or failed; a failed one must not come back.
+// The printer and the clipboard fail now and then, as a real one may.
 struct SoakPrinter final : platform::LinePrinter {
-    platform::PrintResult endDoc() override;
-    std::mt19937_64* rng = nullptr;
-    QStringList lastPage;
+    explicit SoakPrinter(std::mt19937_64& rng) : rng(rng) {}
+    platform::PrintResult endDoc() override { return takeLines(), platform::PrintResult(rng() % 3); }
+    std::mt19937_64& rng;
 };
 
 struct SoakClipboard final : platform::Clipboard {
-    bool setText(const QString& text) override { return last = text, true; }
-    QString last;
+    explicit SoakClipboard(std::mt19937_64& rng) : rng(rng) {}
+    bool setText(const QString&) override { return rng() % 4 != 0; }
+    std::mt19937_64& rng;
 };
 
-struct SoakClock final : platform::Clock {
-    double Timer() const override { return seconds; }
-    double seconds = 36000.0;
-};
-
-class Soak {
+// The child, and the program's message boxes: each is answered at random, OK, Yes or No, and now and
+// then left open while the timers tick.
+class Soak final : public platform::Dialogs {
 public:
     explicit Soak(quint64 seed) : rng_(seed) { random_.seed(double(seed)); }
     bool run(qint64 events);
+    platform::MsgResult show(QWidget* parent, const platform::Message& message) override;
     QMap<QString, int> seen; // events on each window, won games: what the run reached
-    MsgResult answer(const platform::Message& message, QWidget* parent);
 
 private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
@@ -107,7 +97,6 @@ private:
     void drag(QWidget* window);
     void tick();
     void skilled(QWidget* window);
-    void settle();
     QString broken();
     QString contestBroken();
     QString memoryBroken();
@@ -116,11 +105,10 @@ private:
     QString labelsBroken(QWidget* window);
 
     std::mt19937_64 rng_;
-    SoakDialogs dialogs_;
     platform::StdRandom random_;
-    SoakClock clock_;
-    SoakPrinter printer_;
-    SoakClipboard clipboard_;
+    FixedClock clock_;
+    SoakPrinter printer_{rng_};
+    SoakClipboard clipboard_{rng_};
     std::unique_ptr<Program> program_;
     bool ended_ = false;
     int boxDepth_ = 0;
@@ -131,13 +119,11 @@ private:
     QHash<QString, QRect> nameGeometry_;
 };
 
-MsgResult SoakDialogs::show(QWidget* parent, const platform::Message& message) { return soak->answer(message, parent); }
-
-platform::PrintResult SoakPrinter::endDoc()
+// Posted events only: timers never fire by themselves, so a run depends on its seed alone.
+void flush()
 {
-    lastPage = takeLines();
-    return std::array{platform::PrintResult::Printed, platform::PrintResult::NoPrinter,
-                      platform::PrintResult::Failed}[(*rng)() % 3];
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void Soak::note(const QString& line)
@@ -146,18 +132,18 @@ void Soak::note(const QString& line)
     if (recent.size() > 50) recent.pop_front();
 }
 
-MsgResult Soak::answer(const platform::Message& message, QWidget* parent)
+MsgResult Soak::show(QWidget* parent, const platform::Message& message)
 {
     note(QStringLiteral("box \"%1\" over %2").arg(message.title, parent ? parent->objectName() : "-"));
     ++boxDepth_;
     // A modal box lets only the timers through; a child may leave it open for a while.
-    if (boxDepth_ < 4 && chance(0.3)) {
+    if (boxDepth_ < 4 && chance(program_->form1().rollTimer().isActive() ? 0.6 : 0.3)) {
         for (int n = 1 + pick(15); n > 0; --n) tick();
     }
     --boxDepth_;
     const MsgResult result = message.buttons == platform::MsgButtons::Ok ? MsgResult::Ok
-                             : chance(0.35)                               ? MsgResult::Yes
-                                                                          : MsgResult::No;
+                             : chance(0.35)                              ? MsgResult::Yes
+                                                                         : MsgResult::No;
     note(QStringLiteral("answer %1").arg(QStringList{"OK", "Ja", "Nein"}[int(result)]));
     return result;
 }
@@ -165,38 +151,29 @@ MsgResult Soak::answer(const platform::Message& message, QWidget* parent)
 void Soak::restart()
 {
     program_.reset();
-    settle();
+    flush();
     ended_ = false;
     wins_ = 0;
     scores_ = {};
     fits_.clear();
     program_ = std::make_unique<Program>(
-        platform::Services{dialogs_, random_, clock_, printer_, clipboard_, [this] { ended_ = true; }});
+        platform::Services{*this, random_, clock_, printer_, clipboard_, [this] { ended_ = true; }});
     QObject::connect(&program_->form1(), &ContestWindow::gameWon, [this] { ++wins_, ++seen["won games"]; });
     program_->form1().show();
-    settle();
+    flush();
     nameGeometry_.clear();
     for (const char* name : {"Bezeichnung1", "Bezeichnung2"})
         nameGeometry_[name] = control(&program_->form1(), name)->geometry();
 }
 
-void Soak::settle()
-{
-    // Posted events only: timers never fire by themselves, so a run depends on its seed alone.
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 bool Soak::run(qint64 events)
 {
-    dialogs_.soak = this;
-    printer_.rng = &rng_;
     recent.clear();
     restart();
     for (eventCount = 1; eventCount <= events; ++eventCount) {
         clock_.seconds += 0.01 * (1 + pick(100));
         step();
-        settle();
+        flush();
         // Painting runs only when asked for: now and then the window on screen is drawn.
         if (eventCount % 25 == 0)
             if (QWidget* shown = shownWindow<QWidget>()) shown->grab();
@@ -220,13 +197,20 @@ void Soak::step()
     // A third of the time the child plays along; otherwise anything goes.
     if (chance(0.35)) return skilled(window);
     const int kind = pick(100);
-    if (kind < 40) click(window, false);
-    else if (kind < 46) click(window, true);
-    else if (kind < 72) key(window);
-    else if (kind < 88) tick();
-    else if (kind < 93) type(window);
-    else if (kind < 99) drag(window);
-    else if (chance(0.5)) key(window);
+    if (kind < 40)
+        click(window, false);
+    else if (kind < 46)
+        click(window, true);
+    else if (kind < 72)
+        key(window);
+    else if (kind < 88)
+        tick();
+    else if (kind < 93)
+        type(window);
+    else if (kind < 99)
+        drag(window);
+    else if (chance(0.5))
+        key(window);
     else {
         note("title-bar close of " + window->objectName());
         window->close();
@@ -263,19 +247,23 @@ void Soak::click(QWidget* window, bool twice)
 
 void Soak::key(QWidget* window)
 {
-    static const std::array keys{Qt::Key_Left,   Qt::Key_Right, Qt::Key_Up,  Qt::Key_Down, Qt::Key_Return,
-                                 Qt::Key_Enter,  Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Space, Qt::Key_A,
-                                 Qt::Key_Z,      Qt::Key_5,      Qt::Key_0,   Qt::Key_Backspace, Qt::Key_PageUp};
+    static const std::array keys{Qt::Key_Left,  Qt::Key_Right,  Qt::Key_Up,  Qt::Key_Down,      Qt::Key_Return,
+                                 Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Space,     Qt::Key_A,
+                                 Qt::Key_Z,     Qt::Key_5,      Qt::Key_0,   Qt::Key_Backspace, Qt::Key_PageUp};
     const Qt::Key key = keys[std::size_t(pick(int(keys.size())))];
     QWidget* target = window->focusWidget() ? window->focusWidget() : window;
-    note(QStringLiteral("key %1 on %2/%3").arg(QKeySequence(key).toString(), window->objectName(), target->objectName()));
+    note(QStringLiteral("key %1 on %2/%3")
+             .arg(QKeySequence(key).toString(), window->objectName(), target->objectName()));
     QTest::keyClick(target, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
 }
 
 void Soak::type(QWidget* window)
 {
-    static const QStringList texts{QStringLiteral("Mia"), QStringLiteral("מרים"), QStringLiteral("سارة und Ben"),
-                                   QStringLiteral("Ölçü-Übermütig"), QString(3000, u'W'),
+    static const QStringList texts{QStringLiteral("Mia"),
+                                   QStringLiteral("מרים"),
+                                   QStringLiteral("سارة und Ben"),
+                                   QStringLiteral("Ölçü-Übermütig"),
+                                   QString(3000, u'W'),
                                    QStringLiteral("אבגדהוזחטיכלמנסעפצקרשת").repeated(40)};
     const QString text = texts[pick(int(texts.size()))];
     QWidget* target = window->focusWidget() ? window->focusWidget() : window;
@@ -345,7 +333,8 @@ void Soak::skilled(QWidget* window)
         for (int k = 1; k <= MemoryBoard::kFields; ++k) {
             if (b.dealt() && b.found(k)) continue;
             fields.append(k);
-            if (b.dealt() && b.firstField() && k != b.firstField() && b.digit(k) == b.digit(b.firstField())) partner = k;
+            if (b.dealt() && b.firstField() && k != b.firstField() && b.digit(k) == b.digit(b.firstField()))
+                partner = k;
         }
         const int field = partner && chance(0.5) ? partner : fields[pick(int(fields.size()))];
         note(QStringLiteral("memory field %1").arg(field));
@@ -375,7 +364,11 @@ QString Soak::contestBroken()
     const int risen = s.scores[0] + s.scores[1] - scores_[0] - scores_[1];
     if (s.scores[0] < scores_[0] || s.scores[1] < scores_[1] || risen != wins)
         return QStringLiteral("scores %1:%2 after %3:%4 and %5 won games")
-            .arg(s.scores[0]).arg(s.scores[1]).arg(scores_[0]).arg(scores_[1]).arg(wins);
+            .arg(s.scores[0])
+            .arg(s.scores[1])
+            .arg(scores_[0])
+            .arg(scores_[1])
+            .arg(wins);
     scores_ = s.scores;
     // After a game's end the title keeps the last round until the next correct answer.
     const QString title = main.windowTitle();
@@ -383,9 +376,14 @@ QString Soak::contestBroken()
         return QStringLiteral("title \"%1\" with %2 tasks done").arg(title).arg(s.taskCount);
     if (!s.gameStarted) return {};
     if (!main.rollTimer().isActive() && !(s.rangeBase < s.taskResult && s.taskResult < s.rangeBase + 100))
-        return QStringLiteral("task result %1 outside %2 - %3").arg(s.taskResult).arg(s.rangeBase).arg(s.rangeBase + 100);
+        return QStringLiteral("task result %1 outside %2 - %3")
+            .arg(s.taskResult)
+            .arg(s.rangeBase)
+            .arg(s.rangeBase + 100);
     if (caption(&main, "Bezeichnung3").toInt() != s.rangeBase + main.slider()->value())
-        return QStringLiteral("arrow number %1, slider %2").arg(caption(&main, "Bezeichnung3")).arg(main.slider()->value());
+        return QStringLiteral("arrow number %1, slider %2")
+            .arg(caption(&main, "Bezeichnung3"))
+            .arg(main.slider()->value());
     return {};
 }
 
@@ -409,7 +407,8 @@ QString Soak::memoryBroken()
     }
     if (open > 2) return QStringLiteral("%1 unmatched memory fields face up").arg(open);
     for (int d = 1; b.everDealt() && d <= 9; ++d)
-        if (under[std::size_t(d)] != 2) return QStringLiteral("digit %1 under %2 memory fields").arg(d).arg(under[std::size_t(d)]);
+        if (under[std::size_t(d)] != 2)
+            return QStringLiteral("digit %1 under %2 memory fields").arg(d).arg(under[std::size_t(d)]);
     return {};
 }
 
@@ -430,7 +429,10 @@ QString Soak::catchBroken()
     const QWidget* catcher = control(fang, "Bezeichnung8");
     if (g.catcherCol() < 0 || g.catcherCol() > kLastCatcherCol || g.catcherRow() < 0 || g.catcherRow() >= kFieldRows ||
         !catcher->isVisible() || !control(fang, "Bild5")->rect().contains(catcher->geometry()))
-        return QStringLiteral("catcher at %1,%2, %3").arg(g.catcherCol()).arg(g.catcherRow()).arg(catcher->isVisible() ? "shown" : "hidden");
+        return QStringLiteral("catcher at %1,%2, %3")
+            .arg(g.catcherCol())
+            .arg(g.catcherRow())
+            .arg(catcher->isVisible() ? "shown" : "hidden");
     return {};
 }
 
@@ -445,13 +447,15 @@ QString Soak::sheetBroken()
     auto* solutions = control<QListWidget>(sheet, "Liste2");
     const int base = program_->sheetSettings.sheetRangeBase;
     const qsizetype width = worksheets::solutionLine(base, base, '+', 1, base).size();
-    if (tasks->count() != solutions->count()) return QStringLiteral("%1 tasks, %2 solutions").arg(tasks->count()).arg(solutions->count());
+    if (tasks->count() != solutions->count())
+        return QStringLiteral("%1 tasks, %2 solutions").arg(tasks->count()).arg(solutions->count());
     for (QListWidget* list : {tasks, solutions})
         for (int i = 0; i < list->count(); ++i)
             if (list->item(i)->text().size() != width) return "worksheet line \"" + list->item(i)->text() + "\"";
     if (caption(sheet, "Bezeichnung2") != worksheets::countCaption(tasks->count()))
         return QStringLiteral("%1 lines counted \"%2\"").arg(tasks->count()).arg(caption(sheet, "Bezeichnung2"));
-    if (pageSheet_ && tasks->count() > worksheets::kPageLines) return QStringLiteral("a page sheet of %1 tasks").arg(tasks->count());
+    if (pageSheet_ && tasks->count() > worksheets::kPageLines)
+        return QStringLiteral("a page sheet of %1 tasks").arg(tasks->count());
     return {};
 }
 
@@ -476,9 +480,12 @@ QString Soak::labelsBroken(QWidget* window)
             const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
             const QSize need = metrics.boundingRect(box, flags, label->text()).size();
             known = fits_.insert(key, need.height() <= box.height() + 1 &&
-                                          need.width() <= box.width() + 1 - metrics.minLeftBearing() - metrics.minRightBearing());
+                                          need.width() <=
+                                              box.width() + 1 - metrics.minLeftBearing() - metrics.minRightBearing());
         }
-        if (!*known) return QStringLiteral("%1/%2 cannot show \"%3\"").arg(window->objectName(), label->objectName(), label->text().left(60));
+        if (!*known)
+            return QStringLiteral("%1/%2 cannot show \"%3\"")
+                .arg(window->objectName(), label->objectName(), label->text().left(60));
     }
     return {};
 }
@@ -493,8 +500,10 @@ int main(int argc, char* argv[])
     qint64 events = 2000;
     const QStringList args = QCoreApplication::arguments();
     for (int i = 1; i + 1 < args.size(); ++i) {
-        if (args[i] == "--seed") seeds += args[++i].toULongLong();
-        else if (args[i] == "--events") events = args[++i].toLongLong();
+        if (args[i] == "--seed")
+            seeds += args[++i].toULongLong();
+        else if (args[i] == "--events")
+            events = args[++i].toLongLong();
     }
     if (seeds.isEmpty()) seeds = {1, 2, 3};
     for (int signal : {SIGSEGV, SIGABRT, SIGFPE, SIGBUS}) std::signal(signal, onFatalSignal);
