@@ -1,5 +1,6 @@
-# The two everyday commands: `make run` and `make test`; `make package` builds and checks the .deb.
-.PHONY: run test build deps clean package
+# The two everyday commands: `make run` and `make test`; `make package` builds and checks the .deb,
+# `make soak` plays a million random events under sanitizers.
+.PHONY: run test build deps clean package soak
 
 deps:
 	@scripts/install-deps.sh
@@ -22,5 +23,18 @@ package:
 	@cpack --preset package
 	packaging/check-package.sh build-package/*.deb build-package/tests/x11probe
 
+# A million events of random play under AddressSanitizer and UndefinedBehaviorSanitizer, a third for each
+# seed, after the program was ended from outside in the middle of a roll; SEED=n replays that one seed,
+# EVENTS=n sets the events per seed.
+SEEDS = $(or $(SEED),11 12 13)
+SANITIZE = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp
+soak: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan --target soak pelko-morvelt x11probe
+	$(if $(SEED),,$(SANITIZE) tests/e2e/faults.sh build-asan/pelko-morvelt build-asan/tests/x11probe)
+	@cd build-asan/tests && for seed in $(SEEDS); do \
+	    QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts $(SANITIZE) ./soak --seed $$seed --events $(or $(EVENTS),333334) || exit 1; done
+
 clean:
-	rm -rf build build-package
+	rm -rf build build-package build-asan

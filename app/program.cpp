@@ -11,8 +11,6 @@
 
 #include <QApplication>
 
-using platform::switchWindow;
-
 void prepareApplication(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("Pelko-Morvelt"));
@@ -38,12 +36,12 @@ ContestWindow& Program::form1()
     if (form1_) return *form1_;
     form1_ = std::make_unique<ContestWindow>(services, [this] { return memoVisible(); });
     ContestWindow* window = form1_.get();
-    connect(window, &ContestWindow::memoryRewardDue, this, [this] { switchWindow(&form1(), &memo()); });
-    connect(window, &ContestWindow::gameWon, this, [this] { switchWindow(&form1(), &fang()); });
+    connect(window, &ContestWindow::memoryRewardDue, this, [this] { show(&form1(), &memo()); });
+    connect(window, &ContestWindow::gameWon, this, [this] { show(&form1(), &fang()); });
     connect(window, &ContestWindow::endRequested, this, &Program::end);
     connect(window, &ContestWindow::playersWanted, this, &Program::openPlayerSetup);
-    connect(window, &ContestWindow::worksheetsWanted, this, [this] { switchWindow(&form1(), &form3()); });
-    connect(window, &ContestWindow::infoWanted, this, [this] { switchWindow(&form1(), &info()); });
+    connect(window, &ContestWindow::worksheetsWanted, this, [this] { show(&form1(), &form3()); });
+    connect(window, &ContestWindow::infoWanted, this, [this] { show(&form1(), &info()); });
     return *window;
 }
 
@@ -51,7 +49,7 @@ MemoryWindow& Program::memo()
 {
     if (memo_) return *memo_;
     memo_ = std::make_unique<MemoryWindow>(services);
-    connect(memo_.get(), &MemoryWindow::left, this, [this] { switchWindow(memo_.get(), &form1()); });
+    connect(memo_.get(), &MemoryWindow::left, this, [this] { show(memo_.get(), &form1()); });
     return *memo_;
 }
 
@@ -59,7 +57,7 @@ CatchWindow& Program::fang()
 {
     if (fang_) return *fang_;
     fang_ = std::make_unique<CatchWindow>(services);
-    connect(fang_.get(), &CatchWindow::left, this, [this] { switchWindow(fang_.get(), &form1()); });
+    connect(fang_.get(), &CatchWindow::left, this, [this] { show(fang_.get(), &form1()); });
     return *fang_;
 }
 
@@ -67,7 +65,7 @@ InfoWindow& Program::info()
 {
     if (info_) return *info_;
     info_ = new InfoWindow();
-    connect(info_, &InfoWindow::left, this, [this] { switchWindow(info_, &form1()); });
+    connect(info_, &InfoWindow::left, this, [this] { show(info_, &form1()); });
     return *info_;
 }
 
@@ -76,7 +74,7 @@ WorksheetWindow& Program::form3()
     if (form3_) return *form3_;
     // Reading the lock builds the info window, unseen, when it does not exist yet.
     form3_ = new WorksheetWindow(services, sheetSettings, [this] { return info().printingLocked(); });
-    connect(form3_, &WorksheetWindow::left, this, [this] { switchWindow(form3_, &form1()); });
+    connect(form3_, &WorksheetWindow::left, this, [this] { show(form3_, &form1()); });
     return *form3_;
 }
 
@@ -85,7 +83,7 @@ PlayerWindow& Program::form2()
     if (form2_) return *form2_;
     form2_ = new PlayerWindow();
     connect(form2_, &PlayerWindow::accepted, this, &Program::takePlayers);
-    connect(form2_, &PlayerWindow::left, this, [this] { switchWindow(form2_, &form1()); });
+    connect(form2_, &PlayerWindow::left, this, [this] { show(form2_, &form1()); });
     return *form2_;
 }
 
@@ -93,7 +91,7 @@ void Program::openPlayerSetup()
 {
     // The names come fresh from the main window each time; the pictures stay the player window's own.
     form2().OpenPlayerSetup(form1().playerName(0), form1().playerName(1));
-    switchWindow(&form1(), &form2());
+    show(&form1(), &form2());
 }
 
 void Program::takePlayers()
@@ -102,10 +100,16 @@ void Program::takePlayers()
         form1().setPlayer(side, form2().name(side), form2().picture(side));
 }
 
+void Program::show(QWidget* from, QWidget* to)
+{
+    if (!ended_) platform::switchWindow(from, to);
+}
+
 bool Program::memoVisible() const { return memo_ && memo_->isVisible(); }
 
 void Program::end()
 {
+    ended_ = true;
     for (QWidget* window : {static_cast<QWidget*>(fang_.get()), static_cast<QWidget*>(memo_.get()),
                             static_cast<QWidget*>(info_.data()), static_cast<QWidget*>(form3_.data()),
                             static_cast<QWidget*>(form2_.data()), static_cast<QWidget*>(form1_.get())}) {

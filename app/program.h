@@ -45,10 +45,13 @@ public:
     void end();
 
 private:
+    // Once the program ended, no window comes back, whatever a box still open answers.
+    void show(QWidget* from, QWidget* to);
     bool memoVisible() const;
     void openPlayerSetup();
     void takePlayers();
 
+    bool ended_ = false;
     std::unique_ptr<ContestWindow> form1_;
     std::unique_ptr<MemoryWindow> memo_;
     std::unique_ptr<CatchWindow> fang_;

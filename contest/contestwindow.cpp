@@ -336,8 +336,17 @@ void ContestWindow::render()
         const QSignalBlocker quiet(slider_);
         slider_->setValue(state.sliderValue);
     }
-    status_->setCaption(state.announcedSide ? turnAnnouncement(state.names[static_cast<std::size_t>(*state.announcedSide)])
-                                            : kStartStatus);
+    if (state.announcedSide) {
+        const QString& name = state.names[static_cast<std::size_t>(*state.announcedSide)];
+        status_->setCaption(turnAnnouncement(name));
+        // A long name is cut short on screen, so that " ist dran!" always shows.
+        const QFontMetrics metrics = status_->fontMetrics();
+        const int room = status_->contentsRect().width() - metrics.horizontalAdvance(turnAnnouncement(QString())) -
+                         metrics.averageCharWidth();
+        status_->setText(turnAnnouncement(metrics.elidedText(name, Qt::ElideRight, room)));
+    } else {
+        status_->setCaption(kStartStatus);
+    }
 
     rangeList_->setCurrentRow(state.rangeSelected);
     rangeList_->setVisible(state.rangeListShown);

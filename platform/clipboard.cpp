@@ -5,6 +5,11 @@
 
 namespace platform {
 
-void SystemClipboard::setText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+bool SystemClipboard::setText(const QString& text)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(text);
+    return clipboard->text() == text;
+}
 
 } // namespace platform

@@ -7,12 +7,13 @@ namespace platform {
 class Clipboard {
 public:
     virtual ~Clipboard() = default;
-    virtual void setText(const QString& text) = 0;
+    // Whether the clipboard took the text: without an owner of the clipboard it may not.
+    virtual bool setText(const QString& text) = 0;
 };
 
 class SystemClipboard final : public Clipboard {
 public:
-    void setText(const QString& text) override;
+    bool setText(const QString& text) override;
 };
 
 } // namespace platform

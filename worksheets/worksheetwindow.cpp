@@ -196,8 +196,11 @@ void WorksheetWindow::printClick(QStringList lines, const QString& question, con
 
 void WorksheetWindow::copyClick(QStringList lines, const QString& done)
 {
-    services_.clipboard.setText(worksheets::clipboardText(lines));
-    message(done, QStringLiteral("Ablage"));
+    if (services_.clipboard.setText(worksheets::clipboardText(lines)))
+        message(done, QStringLiteral("Ablage"));
+    else // pasting would bring up something else, or nothing
+        message(QStringLiteral("Die Ablage hat den Text nicht angenommen.\rEs wurde nichts kopiert.\r"),
+                QStringLiteral("Ablage"), MsgIcon::Critical);
 }
 
 void WorksheetWindow::message(const QString& text, const QString& title, MsgIcon icon)

@@ -44,7 +44,11 @@ struct RecordingPrinter final : platform::LinePrinter {
 };
 
 struct RecordingClipboard final : platform::Clipboard {
-    void setText(const QString& text) override { texts.append(text); }
+    bool setText(const QString& text) override
+    {
+        texts.append(text);
+        return true;
+    }
     QStringList texts;
 };
 
