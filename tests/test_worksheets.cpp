@@ -20,12 +20,12 @@ std::deque<double> draws(std::initializer_list<std::pair<std::initializer_list<i
     }
     return values;
 }
-// 1 down and up again for ever, so the chain never reaches an end; then the draws of `then`.
-std::deque<double> endlessChain(int dice = 1, std::deque<double> then = {})
+// 1 down and up again `turns` times (for ever by default), so the chain reaches no end; then the draws of `then`.
+std::deque<double> endlessChain(int dice = 1, std::deque<double> then = {}, int turns = 1000)
 {
     std::deque<double> values(dice, 0.0);
     values.push_back(0.25);
-    for (int i = 0; i < 1000; ++i) {
+    for (int i = 0; i < turns; ++i) {
         values.insert(values.end(), dice, 0.0);
         values.push_back(i % 2 ? 0.25 : 0.75);
     }
@@ -145,9 +145,12 @@ private slots:
                               "gedruckt.\r|Pelko-Morvelt: Drucken|OK|!|",
                               "Die Aufgaben wurden kopiert!\r|Ablage|OK||"}));
 
-        s.t.scripted.values = endlessChain(1, kSixTasks);
+        // 51, then 84 turns and 9, 9, 9, 9, 9, 4 up: 91 tasks; then 50 (83 turns) and six tasks up: 90.
+        s.t.scripted.values =
+            endlessChain(1, draws({{{9}, '+'}, {{9}, '+'}, {{9}, '+'}, {{9}, '+'}, {{9}, '+'}, {{4}, '+'}}), 84);
+        for (double v : endlessChain(1, kSixTasks, 83)) s.t.scripted.values.push_back(v);
         click(&s.window, "Bild2");
-        QCOMPARE(s.lines("Liste2").size(), 6);
+        QCOMPARE(s.lines("Liste2").size(), 90);
         s.t.scripted.values = endlessChain(2, draws({{{9, 9}, '+'}, {{9, 9}, '+'}, {{9, 9}, '+'}, {{9, 5}, '+'}}));
         click(&s.window, "Bild3");
         QCOMPARE(s.lines("Liste1"), QStringList({" 850 + 18 = ____", "____ + 18 = ____", "____ + 14 = ____"}));
