@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# The program's privacy, proven on the real binary under strace through a start, a game with an answer, the
-# worksheet window, a copy to the clipboard and a print to the test's own CUPS queue: it opens no internet
-# socket, only Unix sockets to the display, the buses and the printing system; it writes no file outside the
-# scratch folder the test gives as HOME, XDG and temporary folder, and leaves nothing there when it ends.
+# Printing worksheets from the real program on a CUPS server of the test's own, under strace. At start the
+# printer is locked: a print button only says so. The info window's check box clears the lock; then answering
+# No to the question prints nothing, and Yes prints the tasks and the solutions, each as a job of one page that
+# holds the first 90 lines of the window's list. Before that a game with an answer, after it a copy to the
+# clipboard. Through all of it the program opens no internet socket, only Unix sockets to the display, the
+# buses and the printing system, and writes no file outside the scratch folder the test gives as HOME, XDG and
+# temporary folder, and leaves nothing there when it ends.
 set -euo pipefail
 probe=$2 a11yprobe=$3
 . "$(dirname "$0")/lib.sh"
@@ -22,6 +25,44 @@ printf '#!/bin/sh\nexec strace -f -qq -s 300 -o "%s" -e trace=%%network,%%file "
 chmod +x "$e2e_dir/traced"
 e2e_start "$e2e_dir/traced"
 
+open_worksheets
+win=$sheet
+e2e_click 720 1320 495 495 # print the solutions
+e2e_box "Drucken"
+[ "$said" = "Der Drucker ist gesperrt!\\n"$'\n'OK ] || e2e_fail "the lock message: $said"
+win=$sheet
+e2e_click 120 120 495 495 # back to the game
+unlock_printer
+open_worksheets
+read_lists() { lists=$(e2e_texts "Pelko-Morvelt: Arbeitsblatt" | grep -E '^ *[0-9_]+ +[+-] +[0-9]+ = +[0-9_]+$' | awk '{ $1 = $1 } 1'); }
+e2e_until 3 read_lists || e2e_fail "a screen reader finds no tasks in the worksheet window"
+win=$sheet
+e2e_click 120 1920 495 495 # copy the tasks
+e2e_box "Ablage"
+ask 120 "Die Aufgaben jetzt ausdrucken?" Return
+sleep 1
+! cups_has_jobs 1 || e2e_fail "the locked printer or the answer No printed"
+
+# A job's worksheet lines, blanks squeezed, sorted; the page's layout is checked in-process.
+read_job()
+{
+    [ "$(pdfinfo "$1" | sed -n 's/^Pages: *//p')" = 1 ] || e2e_fail "$1 is not one page"
+    pdftotext -layout "$1" - | grep -oE '[0-9_]+ +[+-] +[0-9]+ += +[0-9_]+' | tr -s ' ' | sort
+}
+count=$(($(wc -l <<<"$lists") / 2))
+for job in 1 2; do
+    button=$((job == 1 ? 120 : 720)) what=$([ "$job" = 1 ] && echo Aufgaben || echo Lösungen)
+    ask "$button" "Die $what jetzt ausdrucken?" Tab space
+    e2e_box "Pelko-Morvelt: Drucken" 10
+    [ "$said" = "$what werden gedruckt ...\\n\\n"$'\n'OK ] || e2e_fail "after printing the $what: $said"
+    e2e_until 10 cups_has_jobs "$job" || e2e_fail "the $what did not reach the printer"
+    # sed reads to the end: a head that stopped early would break the pipe for a long sheet.
+    list=$(if [ "$job" = 1 ]; then sed -n "1,${count}p"; else tail -n "$count"; fi <<<"$lists" | sed -n 1,90p | sort)
+    diff <(read_job "$cups_dir/jobs/job-$job.pdf") - <<<"$list" >&2 || e2e_fail "the $what printed are not the window's"
+done
+win=$sheet
+e2e_click 120 120 495 495 # back to the game
+e2e_wait_window "Pelko-Morvelt (Runde 1)" || e2e_fail "the exit button did not lead back"
 win=$main
 e2e_click 4680 600 975 975 # the middle die: the game and its roll start
 says() { e2e_texts "Pelko-Morvelt (Runde 1)" | grep -qF "$1"; }
@@ -32,21 +73,7 @@ read -r sign operand < <(sed -n '1s/^\\nDie Aufgabe lautet:  50 \([+-]\) \([1-9]
 for _ in $(seq "$operand"); do e2e_key "$([ "$sign" = + ] && echo Right || echo Left)"; done
 e2e_key Return
 e2e_wait_window "Pelko-Morvelt (Runde 2)" 3 || e2e_fail "the answer to 50 $sign $operand was not taken"
-sleep 6 # the roll, before the menu opens other windows
 
-e2e_click 3720 5760 495 495 # the info window, to clear the printer lock
-e2e_wait_window "Programm-Info" || e2e_fail "the info button opened no info window"
-e2e_click 360 2400 300 255
-e2e_click 240 2880 2175 495
-e2e_wait_window "Pelko-Morvelt (Runde 2)" || e2e_fail "\"O k a y\" did not lead back"
-e2e_click 3120 5760 495 495
-e2e_wait_window "Pelko-Morvelt: Arbeitsblatt" || e2e_fail "the worksheet button opened no worksheet window"
-sheet=$win
-e2e_click 120 1920 495 495 # copy the tasks
-e2e_box "Ablage"
-ask 120 "Die Aufgaben jetzt ausdrucken?" Tab space
-e2e_box "Pelko-Morvelt: Drucken" 10
-e2e_until 10 cups_has_jobs 1 || e2e_fail "the tasks did not reach the printer"
 e2e_quit "$main"
 
 families=$(grep -oE '^[0-9]+ +socket\(AF_[A-Z0-9]+' "$trace" | sed 's/.*(//' | sort -u | tr '\n' ' ')
