@@ -75,19 +75,6 @@ private slots:
         QVERIFY(m.memo.close() && m.ended());
     }
 
-    void everyDealHoldsEachDigitTwice()
-    {
-        platform::StdRandom random;
-        MemoryBoard board(random);
-        for (int seed = 1; seed <= 500; ++seed) {
-            random.seed(seed);
-            board.DealBoard();
-            std::array<int, 10> count{};
-            for (int k = 1; k <= MemoryBoard::kFields; ++k) ++count[static_cast<std::size_t>(board.digit(k))];
-            QCOMPARE(count, (std::array<int, 10>{0, 2, 2, 2, 2, 2, 2, 2, 2, 2}));
-        }
-    }
-
     void clicksFollowTheRules()
     {
         QCOMPARE(ShownMemo({7, 7}).game(), "------4-----------| 7|0");              // the open field again
