@@ -345,8 +345,9 @@ void ContestWindow::render()
     }
     diceList_->setVisible(state.diceListShown);
 
+    // No repaint of the whole window: each control repaints itself when it changes, and what the window
+    // draws itself, the scale, never does.
     platform::keepRunning(rollTimer_, state.rollTimerOn);
-    update();
 }
 
 void ContestWindow::dieClicked()
