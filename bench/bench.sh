@@ -28,13 +28,13 @@ mib() { awk -v k="$1" 'BEGIN {printf "%.1f", k / 1024}'; }
 : >"$e2e_dir/prog.ms"
 : >"$e2e_dir/floor.ms"
 for ((i = 0; i < runs; i++)); do
-    read -r ms pid _ < <("$clockmap" "$main_title" "$bin") && echo "$ms" >>"$e2e_dir/prog.ms" && stop "$pid"
-    read -r ms pid _ < <("$clockmap" Floor "$floor") && echo "$ms" >>"$e2e_dir/floor.ms" && stop "$pid"
+    read -r ms pid < <("$clockmap" "$main_title" "$bin") && echo "$ms" >>"$e2e_dir/prog.ms" && stop "$pid"
+    read -r ms pid < <("$clockmap" Floor "$floor") && echo "$ms" >>"$e2e_dir/floor.ms" && stop "$pid"
 done
 prog_ms=$(quartile <"$e2e_dir/prog.ms") floor_ms=$(quartile <"$e2e_dir/floor.ms")
 
 # Peak memory a second after start-up, the median of three starts each.
-start_hwm() { local pid && read -r _ pid _ < <("$clockmap" "$1" "$2") && sleep 1 && hwm_kib "$pid" && stop "$pid"; }
+start_hwm() { local pid && read -r _ pid < <("$clockmap" "$1" "$2") && sleep 1 && hwm_kib "$pid" && stop "$pid"; }
 prog_kib=$(for i in 1 2 3; do start_hwm "$main_title" "$bin"; done | median)
 floor_kib=$(for i in 1 2 3; do start_hwm Floor "$floor"; done | median)
 
@@ -51,7 +51,7 @@ stop "$pid"
 
 # Idle: CPU used in 10 s where nothing moves.
 idle_ms() { local before && before=$(cpu_ns "$1") && sleep "${2:-10}" && awk -v d=$(($(cpu_ns "$1") - before)) 'BEGIN {printf "%.1f", d / 1e6}'; }
-read -r _ pid _ < <("$clockmap" "$main_title" "$bin")
+read -r _ pid < <("$clockmap" "$main_title" "$bin")
 sleep 1
 idle_start=$(idle_ms "$pid")
 # A die starts the game; its roll of ten ticks ends in a task, which waits for the answer.

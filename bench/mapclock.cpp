@@ -1,7 +1,6 @@
 // Starts a program and times it until its top-level window of the given title is mapped under the window
 // manager. Watching the root window's map events costs the program nothing, where polling would share its CPU.
-//   mapclock TITLE PROGRAM [ARGS...]   prints "MILLISECONDS PID CPU_MILLISECONDS" and leaves the program running;
-//                                      the CPU time is its main thread's until then, which tells work from waiting
+//   mapclock TITLE PROGRAM [ARGS...]   prints "MILLISECONDS PID" and leaves the program running
 #include <X11/Xlib.h>
 
 #include <csignal>
@@ -51,14 +50,6 @@ int main(int argc, char* argv[])
         XNextEvent(display, &event);
         if (event.type == MapNotify && holds(event.xmap.window, argv[1])) break;
     }
-    const double elapsed = now() - start;
-    char path[64];
-    std::snprintf(path, sizeof path, "/proc/%d/schedstat", static_cast<int>(pid));
-    unsigned long long cpu = 0;
-    if (FILE* stat = std::fopen(path, "r")) {
-        if (std::fscanf(stat, "%llu", &cpu) != 1) cpu = 0;
-        std::fclose(stat);
-    }
-    std::printf("%.1f %d %.1f\n", elapsed, pid, cpu / 1e6);
+    std::printf("%.1f %d\n", now() - start, pid);
     return 0;
 }
