@@ -3,7 +3,7 @@
 #   bench.sh BUILD_DIR
 # Start-up and idle run the real binary under Xvfb and openbox, as the end-to-end tests do; the memory of
 # every window opened and the memory game's idle run bench_session, which reaches the rewards without
-# playing; the single steps run bench_work in the process, on Qt's offscreen platform.
+# playing; the single steps run bench_work in the process, on Qt's offscreen platform, in its thread's CPU time.
 set -euo pipefail
 build=$1
 bin=$build/pelko-morvelt floor=$build/bench/bench_floor clockmap=$build/bench/bench_mapclock
@@ -12,6 +12,8 @@ main_title="Pelko-Morvelt (Runde 1)"
 . "$(dirname "$0")/../tests/e2e/lib.sh"
 trap e2e_cleanup EXIT
 runs=${BENCH_RUNS:-25} # fewer only to try the script out
+# Wall-clock start-up depends on what else runs: the load is printed with the figures.
+load=$(cut -d ' ' -f 1 /proc/loadavg)
 
 e2e_start_display
 export QT_QPA_FONTDIR=/usr/share/fonts
@@ -73,7 +75,7 @@ step() { awk -v s="$1" '$1 == s {print $2}' <<<"$work"; }
 verdict() { awk "BEGIN {exit !($1)}" && echo met || echo MISSED; }
 cpu=$(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n 1)
 qt=$(qtpaths6 --qt-version 2>/dev/null || echo "?")
-echo "Machine: $cpu, $(nproc) cores, Qt $qt; $runs start-ups each, lower quartiles"
+echo "Machine: $cpu, $(nproc) cores, Qt $qt; load average $load at the start; $runs start-ups each, lower quartiles"
 echo
 printf '| %-42s | %12s | %12s | %-18s | %-10s |\n' Measure Program Floor Target Result
 printf '|%s|%s|%s|%s|%s|\n' "$(printf -- '-%.0s' {1..44})" "$(printf -- '-%.0s' {1..14})" "$(printf -- '-%.0s' {1..14})" \
