@@ -1,6 +1,6 @@
-# The two everyday commands: `make run` and `make test`; `make package` builds and checks the .deb,
-# `make soak` plays a million random events under sanitizers.
-.PHONY: run test build deps clean package soak
+# The two everyday commands: `make run` and `make test`. Optional: `make package` builds and checks the
+# .deb, `make soak` plays a million random events under sanitizers, `make bench` measures a Release build.
+.PHONY: run test build deps clean package soak bench
 
 deps:
 	@scripts/install-deps.sh
@@ -36,5 +36,11 @@ soak: deps
 	@cd build-asan/tests && for seed in $(SEEDS); do \
 	    QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts $(SANITIZE) ./soak --seed $$seed --events $(or $(EVENTS),333334) || exit 1; done
 
+# Optional: the Release build measured beside a bare Qt program, one table (takes about three minutes).
+bench: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release
+	bench/bench.sh build-release
+
 clean:
-	rm -rf build build-package build-asan
+	rm -rf build build-package build-asan build-release

@@ -356,8 +356,9 @@ void ContestWindow::render()
     }
     diceList_->setVisible(state.diceListShown);
 
+    // No repaint of the whole window: each control repaints itself when it changes, and what the window
+    // draws itself, the scale, never does.
     platform::keepRunning(rollTimer_, state.rollTimerOn);
-    update();
 }
 
 void ContestWindow::dieClicked()
@@ -394,10 +395,15 @@ void ContestWindow::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);
     QPainter painter(this);
+    // Most repaints are of a label or two: the ticks outside them are left alone.
+    const QRegion dirty = event->region();
     for (const ScaleTick& tick : scale_) {
-        painter.setPen(QPen(platform::QBColor(tick.colorIndex), 1));
         const int x = platform::px(tick.x);
-        painter.drawLine(x, platform::px(tick.yFrom), x, platform::px(tick.yTo));
+        const int top = platform::px(tick.yFrom);
+        const int bottom = platform::px(tick.yTo);
+        if (!dirty.intersects(QRect(QPoint(x, std::min(top, bottom)), QPoint(x, std::max(top, bottom))))) continue;
+        painter.setPen(QPen(platform::QBColor(tick.colorIndex), 1));
+        painter.drawLine(x, top, x, bottom);
     }
 }
 

@@ -157,8 +157,10 @@ PictureBox::PictureBox(const QString& name, QWidget* parent, QRect twipsGeometry
     new ClickFilter(this, [this] { emit clicked(); });
 }
 
+// The setters repaint only on a change: a window copies its whole state onto its controls at every step.
 void PictureBox::setPicture(const Picture& picture)
 {
+    if (picture == picture_) return;
     picture_ = picture;
     nameByPicture();
     update();
@@ -181,6 +183,7 @@ void PictureBox::nameByPicture()
 
 void PictureBox::setBackColor(const QColor& color)
 {
+    if (color == back_) return;
     back_ = color;
     update();
 }
@@ -278,6 +281,7 @@ void Shape::setBorderVisible(bool on)
 
 void Shape::setFill(const QColor& color)
 {
+    if (color == fill_) return;
     fill_ = color;
     update();
 }

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <memory>
+
 namespace platform {
 
 Picture Picture::fromPainter(PaintFn paint, QSizeF naturalSize, const QString& title)
@@ -14,9 +16,14 @@ Picture Picture::fromPainter(PaintFn paint, QSizeF naturalSize, const QString& t
 
 Picture Picture::fromSvg(const QString& resourcePath, QSizeF naturalSize, const QString& title)
 {
-    auto renderer = std::make_shared<QSvgRenderer>(resourcePath);
-    return fromPainter([renderer](QPainter& painter, const QRectF& target) { renderer->render(&painter, target); },
-                       naturalSize, title);
+    // Parsed at the first paint: most pictures are made long before they come on screen, and many never do.
+    auto renderer = std::make_shared<std::unique_ptr<QSvgRenderer>>();
+    return fromPainter(
+        [renderer, resourcePath](QPainter& painter, const QRectF& target) {
+            if (!*renderer) *renderer = std::make_unique<QSvgRenderer>(resourcePath);
+            (*renderer)->render(&painter, target);
+        },
+        naturalSize, title);
 }
 
 void Picture::paint(QPainter& painter, const QRectF& box) const

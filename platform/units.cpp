@@ -1,5 +1,6 @@
 #include "units.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 #include <cmath>
@@ -22,8 +23,14 @@ QString metricTwin(const QString& family)
 
 QFont designFont(const QString& family, double points, bool bold)
 {
+    // A family the machine lacks is left out: Qt would ask fontconfig for a substitute for it at its first
+    // use, a costly search that the twin makes useless. Fonts are not installed while the program runs.
+    static const QStringList installed = QFontDatabase::families();
     QFont font;
-    font.setFamilies({family, metricTwin(family)});
+    if (installed.contains(family, Qt::CaseInsensitive))
+        font.setFamilies({family, metricTwin(family)});
+    else
+        font.setFamily(metricTwin(family));
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
     return font;

@@ -4,6 +4,7 @@
 #include "units.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
@@ -128,7 +129,11 @@ void switchWindow(QWidget* from, QWidget* to)
     to->show();
     to->raise();
     to->activateWindow();
-    if (from) from->hide();
+    if (!from) return;
+    from->hide();
+    // A hidden window keeps a full copy of its pixels, a megabyte for the main window. Shrunk here, it is
+    // grown and painted afresh when the window comes back.
+    if (QBackingStore* pixels = from->backingStore()) pixels->resize(QSize(1, 1));
 }
 
 void keepRunning(QTimer& timer, bool on)

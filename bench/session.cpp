@@ -1,0 +1,65 @@
+// The program as main() builds it, with a driver that opens what a child reaches only by playing:
+//   bench_session all    opens every window once, in turn, and back to the main window
+//   bench_session memo   opens the memory game and stays in it
+// Prints "ready" once there; the benchmark reads the process from outside.
+#include "app/program.h"
+#include "contest/contestwindow.h"
+#include "info/infowindow.h"
+#include "platform/windows.h"
+#include "players/playerwindow.h"
+#include "rewards/catchwindow.h"
+#include "rewards/memorywindow.h"
+#include "worksheets/worksheetwindow.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <vector>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    prepareApplication(app);
+    const bool all = argc > 1 && std::strcmp(argv[1], "all") == 0;
+
+    platform::QtDialogs dialogs;
+    platform::StdRandom random;
+    platform::SystemClock clock;
+    platform::SystemPrinter printer;
+    platform::SystemClipboard clipboard;
+    Program program(platform::Services{dialogs, random, clock, printer, clipboard, [] { QApplication::exit(0); }});
+    QWidget* main = &program.form1();
+    main->show();
+
+    // Each window stays on screen long enough to be mapped and painted.
+    std::vector<std::function<QWidget*()>> windows;
+    if (all)
+        windows = {[&]() -> QWidget* { return &program.form2(); }, [&]() -> QWidget* { return &program.form3(); },
+                   [&]() -> QWidget* { return &program.info(); },  [&]() -> QWidget* { return &program.memo(); },
+                   [&]() -> QWidget* { return &program.fang(); }};
+    else
+        windows = {[&]() -> QWidget* { return &program.memo(); }};
+    std::size_t next = 0;
+    QWidget* shown = main;
+    QTimer step;
+    step.setInterval(700);
+    QObject::connect(&step, &QTimer::timeout, [&] {
+        if (shown != main && all) {
+            platform::switchWindow(shown, main);
+            shown = main;
+        } else if (next < windows.size()) {
+            QWidget* window = windows[next++]();
+            platform::switchWindow(shown, window);
+            shown = window;
+        } else {
+            step.stop();
+            std::printf("ready\n");
+            std::fflush(stdout);
+        }
+    });
+    step.start();
+    return app.exec();
+}
