@@ -9,12 +9,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     prepareApplication(app);
 
-    platform::QtDialogs dialogs;
-    platform::StdRandom random;
-    platform::SystemClock clock;
-    platform::SystemPrinter printer;
-    platform::SystemClipboard clipboard;
-    Program program(platform::Services{dialogs, random, clock, printer, clipboard, [] { QApplication::exit(0); }});
+    platform::SystemServices system;
+    Program program(system.services([] { QApplication::exit(0); }));
 
     platform::endOnTerminate(&program, [&program] { program.end(); });
 

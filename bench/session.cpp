@@ -25,12 +25,8 @@ int main(int argc, char* argv[])
     prepareApplication(app);
     const bool all = argc > 1 && std::strcmp(argv[1], "all") == 0;
 
-    platform::QtDialogs dialogs;
-    platform::StdRandom random;
-    platform::SystemClock clock;
-    platform::SystemPrinter printer;
-    platform::SystemClipboard clipboard;
-    Program program(platform::Services{dialogs, random, clock, printer, clipboard, [] { QApplication::exit(0); }});
+    platform::SystemServices system;
+    Program program(system.services([] { QApplication::exit(0); }));
     QWidget* main = &program.form1();
     main->show();
 

@@ -7,6 +7,7 @@
 #include "random.h"
 
 #include <functional>
+#include <utility>
 
 namespace platform {
 
@@ -19,6 +20,16 @@ struct Services {
     Clipboard& clipboard;
     // Ends the program at once.
     std::function<void()> end;
+};
+
+// The real services of a desktop session, for the program and anything that runs it as it ships.
+struct SystemServices {
+    Services services(std::function<void()> end) { return {dialogs, random, clock, printer, clipboard, std::move(end)}; }
+    QtDialogs dialogs;
+    StdRandom random;
+    SystemClock clock;
+    SystemPrinter printer;
+    SystemClipboard clipboard;
 };
 
 } // namespace platform
