@@ -15,13 +15,16 @@ using platform::PictureBox;
 namespace {
 
 // What a screen reader finds in a window: every object below it that is not hidden, depth first.
-void walk(QAccessibleInterface* parent, QList<QAccessibleInterface*>& heard)
+void walk(QAccessibleInterface* parent, QSet<QObject*>& heard, QStringList& faults)
 {
     for (int i = 0; i < parent->childCount(); ++i) {
         QAccessibleInterface* child = parent->child(i);
         if (!child || child->state().invisible) continue;
-        heard.append(child);
-        walk(child, heard);
+        heard.insert(child->object());
+        // A label that shows nothing has nothing to say; frames and lines must not be heard at all.
+        if (child->text(QAccessible::Name).isEmpty() && child->role() != QAccessible::StaticText)
+            faults += child->object()->objectName() + " has no name";
+        walk(child, heard, faults);
     }
 }
 
@@ -32,9 +35,9 @@ bool answersClicks(QWidget* widget)
     return widget->cursor().shape() == Qt::PointingHandCursor;
 }
 
-QString spoken(QWidget* window, const char* name)
+QAccessibleInterface* heard(QWidget* window, const char* name)
 {
-    return QAccessible::queryAccessibleInterface(control(window, name))->text(QAccessible::Name);
+    return QAccessible::queryAccessibleInterface(control(window, name));
 }
 
 } // namespace
@@ -51,25 +54,16 @@ private slots:
         Program& p = t.program;
         QStringList faults;
         int buttons = 0;
-        for (QWidget* window :
-             std::initializer_list<QWidget*>{&p.form1(), &p.form2(), &p.form3(), &p.info(), &p.memo(), &p.fang()}) {
+        for (QWidget* window : QWidgetList{&p.form1(), &p.form2(), &p.form3(), &p.info(), &p.memo(), &p.fang()}) {
             window->show();
-            QList<QAccessibleInterface*> heard;
-            walk(QAccessible::queryAccessibleInterface(window), heard);
             QSet<QObject*> reached;
-            for (QAccessibleInterface* thing : heard) {
-                reached.insert(thing->object());
-                // A label that shows nothing has nothing to say; frames and lines must not be heard at all.
-                if (thing->text(QAccessible::Name).isEmpty() && thing->role() != QAccessible::StaticText)
-                    faults += window->objectName() + '.' + thing->object()->objectName() + " has no name";
-            }
+            walk(QAccessible::queryAccessibleInterface(window), reached, faults);
             for (QWidget* control : window->findChildren<QWidget*>()) {
                 if (!control->isVisible() || !answersClicks(control)) continue;
                 QAccessibleInterface* button = QAccessible::queryAccessibleInterface(control);
-                const bool pressable = button->actionInterface() && button->actionInterface()->actionNames().contains(
-                                                                        QAccessibleActionInterface::pressAction());
                 if (!reached.contains(control) || button->role() != QAccessible::Button ||
-                    button->text(QAccessible::Name).isEmpty() || !pressable)
+                    button->text(QAccessible::Name).isEmpty() || !button->actionInterface() ||
+                    !button->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()))
                     faults += window->objectName() + '.' + control->objectName() + " is no named button";
                 ++buttons;
             }
@@ -80,17 +74,17 @@ private slots:
 
         ContestWindow& main = p.form1();
         main.show();
-        QAccessible::queryAccessibleInterface(control(&main, "Bild21"))
-            ->actionInterface()
-            ->doAction(QAccessibleActionInterface::pressAction());
+        heard(&main, "Bild21")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(t.dialogs.shown.size(), 1);
         QCOMPARE(t.dialogs.shown[0].title, QStringLiteral("Pelko-Morvelt: Hilfe"));
         click(&main, "Bild13");
         for (int tick = 0; tick < 10; ++tick) main.Zeit1_Timer();
         main.slider()->setValue(57);
-        QCOMPARE(spoken(&main, "Bezeichnung3"), QStringLiteral("Antwort bestätigen: 57"));
-        QVERIFY(spoken(&main, "Bild13").contains(QRegularExpression("^Würfel 1: [1-9]$")));
-        QVERIFY(spoken(&main, "Bild14").contains(QRegularExpression("^Rechenzeichen: (plus|minus)$")));
+        QCOMPARE(heard(&main, "Bezeichnung3")->text(QAccessible::Name), QStringLiteral("Antwort bestätigen: 57"));
+        QVERIFY(heard(&main, "Bild13")->text(QAccessible::Name).contains(QRegularExpression("^Würfel 1: [1-9]$")));
+        QVERIFY(heard(&main, "Bild14")
+                    ->text(QAccessible::Name)
+                    .contains(QRegularExpression("^Rechenzeichen: (plus|minus)$")));
     }
 
     // Tab leads from the name boxes into the gallery, where the arrow keys move a frame, stopping at the edges,
@@ -107,25 +101,22 @@ private slots:
         auto* first = control<QLineEdit>(&setup, "Text1");
         const auto shows = [&](const char* name) { return control<PictureBox>(&setup, name)->picture().title(); };
         QTest::keyClicks(first, "12");
-        QCOMPARE(std::pair(first->text(), shows("Bild1") + shows("Bild2")),
-                 std::pair(QString("12"), QString("MädchenJunge")));
+        QCOMPARE(first->text() + shows("Bild1") + shows("Bild2"), QString("12MädchenJunge"));
         QWidget* gallery = control(&setup, "Galerie");
         const QImage unframed = setup.grab(gallery->geometry()).toImage();
         QTest::keyClick(first, Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), gallery);
         QVERIFY(setup.grab(gallery->geometry()).toImage() != unframed);
-
-        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down})
-            QTest::keyClick(gallery, key);
-        QTest::keyClick(gallery, Qt::Key_2);
+        const auto keys = [gallery](std::initializer_list<std::pair<Qt::Key, int>> presses) {
+            for (auto [key, times] : presses)
+                while (times--) QTest::keyClick(gallery, key);
+        };
+        keys({{Qt::Key_Left, 1}, {Qt::Key_Up, 1}, {Qt::Key_Right, 1}, {Qt::Key_Down, 2}, {Qt::Key_2, 1}});
         QCOMPARE(shows("Bild2"), shows("Bild24")); // row 2, column 1
-        for (int i = 0; i < 12; ++i) QTest::keyClick(gallery, Qt::Key_Right);
-        for (int i = 0; i < 6; ++i) QTest::keyClick(gallery, Qt::Key_Down);
-        QTest::keyClick(gallery, Qt::Key_Return);
+        keys({{Qt::Key_Right, 12}, {Qt::Key_Down, 6}, {Qt::Key_Return, 1}});
         QCOMPARE(shows("Bild1"), shows("Bild54")); // the last one
-        QTest::keyClick(gallery, Qt::Key_Up);
-        QTest::keyClick(gallery, Qt::Key_1);
+        keys({{Qt::Key_Up, 1}, {Qt::Key_1, 1}});
         QCOMPARE(std::pair(shows("Bild1"), setup.isVisible()), std::pair(shows("Bild44"), true));
 
         QTest::keyClick(control<QLineEdit>(&setup, "Text2"), Qt::Key_Return);
