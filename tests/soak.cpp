@@ -12,8 +12,6 @@
 #include <QScrollBar>
 
 #include <csignal>
-#include <cstdio>
-#include <memory>
 #include <random>
 #include <set>
 
@@ -22,7 +20,6 @@
 #endif
 
 using platform::Label;
-using platform::MsgResult;
 
 namespace {
 
@@ -52,17 +49,7 @@ template <typename... A> QString fmt(const char* format, const A&... args)
     return text;
 }
 
-Label* numbered(QWidget* window, int k)
-{
-    return control<Label>(window, QByteArray("Bezeichnung" + QByteArray::number(k)).constData());
-}
-
-// Posted events only: timers never fire by themselves, so a run depends on its seed alone.
-void flush()
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+Label* numbered(QWidget* window, int k) { return control<Label>(window, "Bezeichnung" + QByteArray::number(k)); }
 
 // The child, and the platform under the program: boxes answered at random, OK, Yes or No, now and then left
 // open while the timers tick; a printer and a clipboard that fail now and then.
@@ -86,22 +73,21 @@ public:
                 if (QWidget* w = QApplication::activeModalWidget()) note("still open: " + w->objectName());
                 restart();
             }
-            if (const QString fault = broken(); !fault.isEmpty()) return report(fault.toUtf8().constData()), false;
+            if (const QString fault = broken(); !fault.isEmpty()) return report(qPrintable(fault)), false;
         }
         return true;
     }
 
-    MsgResult show(QWidget* parent, const platform::Message& message) override
+    platform::MsgResult show(QWidget* parent, const platform::Message& message) override
     {
+        using enum platform::MsgResult;
         note(fmt("box \"%1\" over %2", message.title, parent ? parent->objectName() : "-"));
         // A modal box lets only the timers through; a child may leave it open for a while.
         ++boxDepth_;
         if (boxDepth_ < 4 && chance(program_->form1().rollTimer().isActive() ? 0.6 : 0.3))
             for (int n = 1 + pick(15); n > 0; --n) tick();
         --boxDepth_;
-        const MsgResult result = message.buttons == platform::MsgButtons::Ok ? MsgResult::Ok
-                                 : chance(0.35)                              ? MsgResult::Yes
-                                                                             : MsgResult::No;
+        const auto result = message.buttons == platform::MsgButtons::Ok ? Ok : chance(0.35) ? Yes : No;
         note(fmt("answer %1", QStringList{"OK", "Ja", "Nein"}[int(result)]));
         return result;
     }
@@ -115,6 +101,12 @@ private:
     {
         recent.push_back((QByteArray(boxDepth_ * 2, ' ') + line.toUtf8()).left(200));
         if (recent.size() > 50) recent.pop_front();
+    }
+    // Posted events only: timers never fire by themselves, so a run depends on its seed alone.
+    static void flush()
+    {
+        QCoreApplication::sendPostedEvents();
+        settle();
     }
 
     void restart()
@@ -180,12 +172,8 @@ private:
         static const std::array keys{Qt::Key_Left,  Qt::Key_Right,  Qt::Key_Up,  Qt::Key_Down,      Qt::Key_Return,
                                      Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Space,     Qt::Key_A,
                                      Qt::Key_Z,     Qt::Key_5,      Qt::Key_0,   Qt::Key_Backspace, Qt::Key_PageUp};
-        static const QStringList texts{"Mia",
-                                       "מרים",
-                                       "سارة und Ben",
-                                       "Ölçü-Übermütig",
-                                       QString(3000, u'W'),
-                                       QStringLiteral("אבגדהוזחטיכלמנסעפצקרשת").repeated(40)};
+        static const QStringList texts = QString("Mia|מרים|سارة und Ben|Ölçü-Übermütig").split('|')
+                                         << QString(3000, u'W') << QString("אבגדהוזחטיכלמנסעפצקרשת").repeated(40);
         QWidget* target = window->focusWidget() ? window->focusWidget() : window;
         if (typing) {
             const QString text = texts[pick(int(texts.size()))];
@@ -208,24 +196,21 @@ private:
         QWidget* target = window->childAt(at) ? window->childAt(at) : window;
         note(fmt("drag %1 to %2", source->objectName(), target->objectName()));
         const platform::PictureDragData data(*source);
-        const QPoint local = target->mapFrom(window, at);
-        QDragEnterEvent enter(local, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &enter);
-        QDropEvent drop(local, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        if (enter.isAccepted()) QApplication::sendEvent(target, &drop);
+        QDragEnterEvent enter(target->mapFrom(window, at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(enter.position(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        if (QApplication::sendEvent(target, &enter), enter.isAccepted()) QApplication::sendEvent(target, &drop);
     }
 
     // One tick of a running timer: the roll's or the catching game's clock.
     void tick()
     {
-        ContestWindow& main = program_->form1();
         CatchWindow* fang = windows<CatchWindow>().value(0);
         const QTimer* clock = fang ? fang->findChild<QTimer*>("Zeit1") : nullptr;
         const bool catching = clock && clock->isActive();
-        const bool roll = main.rollTimer().isActive() && (!catching || chance(0.5));
+        const bool roll = program_->form1().rollTimer().isActive() && (!catching || chance(0.5));
         if (!roll && !catching) return;
         note(roll ? "tick of the roll" : "tick of the catching clock");
-        roll ? main.Zeit1_Timer() : fang->Zeit1_Timer();
+        roll ? program_->form1().Zeit1_Timer() : fang->Zeit1_Timer();
     }
 
     // What a child who plays along does: the right answer, a step towards the next digit, a memory field.
@@ -242,19 +227,21 @@ private:
             const CatchGame& g = fang->game();
             if (g.phase() != CatchPhase::Running) return click(window, false);
             const int dc = g.nextDigitCol() - g.catcherCol(), dr = g.nextDigitRow() - g.catcherRow();
-            const Qt::Key key = dc > 0 ? Qt::Key_Right : dc < 0 ? Qt::Key_Left : dr > 0 ? Qt::Key_Down : Qt::Key_Up;
             note(fmt("catch towards %1,%2", g.nextDigitCol(), g.nextDigitRow()));
-            QTest::keyClick(fang->focusWidget() ? fang->focusWidget() : fang, key);
+            QTest::keyClick(fang->focusWidget() ? fang->focusWidget() : fang, dc > 0   ? Qt::Key_Right
+                                                                              : dc < 0 ? Qt::Key_Left
+                                                                              : dr > 0 ? Qt::Key_Down
+                                                                                       : Qt::Key_Up);
         } else if (auto* memo = qobject_cast<MemoryWindow*>(window)) {
             // A field not yet found; half the time the partner of the one open, as a child who remembers.
             const MemoryBoard& b = memo->board();
+            const int first = b.dealt() ? b.firstField() : 0;
             QList<int> fields;
             int partner = 0;
             for (int k = 1; k <= MemoryBoard::kFields; ++k) {
                 if (b.dealt() && b.found(k)) continue;
                 fields.append(k);
-                if (b.dealt() && b.firstField() && k != b.firstField() && b.digit(k) == b.digit(b.firstField()))
-                    partner = k;
+                if (first && k != first && b.digit(k) == b.digit(first)) partner = k;
             }
             const int field = partner && chance(0.5) ? partner : fields[pick(int(fields.size()))];
             note(fmt("memory field %1", field));
@@ -298,8 +285,7 @@ private:
         MemoryWindow* memo = windows<MemoryWindow>().value(0);
         if (!memo) return {};
         const MemoryBoard& b = memo->board();
-        int under[10]{};
-        int open = 0;
+        int under[10]{}, open = 0;
         for (int k = 1; k <= MemoryBoard::kFields; ++k) {
             const FieldLook& look = b.field(k);
             const bool found = b.dealt() && b.found(k);
@@ -329,6 +315,9 @@ private:
         std::set<std::pair<int, int>> cells;
         for (const PrintedDigit& d : g.field())
             if (!cells.insert({d.col, d.row}).second) return fmt("two digits in cell %1,%2", d.col, d.row);
+        // Each game starts with the catcher in its home cell.
+        if (g.phase() == CatchPhase::Waiting && (g.catcherCol() != 9 || g.catcherRow() != 6))
+            return fmt("a new game's catcher at %1,%2", g.catcherCol(), g.catcherRow());
         if (g.phase() != CatchPhase::Running && g.phase() != CatchPhase::Won) return {};
         const QWidget* catcher = control(fang, "Bezeichnung8");
         if (g.catcherCol() < 0 || g.catcherCol() > kLastCatcherCol || g.catcherRow() < 0 ||
@@ -342,23 +331,18 @@ private:
     QString sheetBroken()
     {
         WorksheetWindow* sheet = windows<WorksheetWindow>(true).value(0);
-        if (!sheet) {
-            pageSheet_ = false; // the next showing draws a whole chain
-            return {};
-        }
+        if (!sheet) return pageSheet_ = false, QString(); // the next showing draws a whole chain
         auto* tasks = control<QListWidget>(sheet, "Liste1");
         auto* solutions = control<QListWidget>(sheet, "Liste2");
-        const int base = program_->sheetSettings.sheetRangeBase;
+        const int base = program_->sheetSettings.sheetRangeBase, n = tasks->count();
         const qsizetype width = worksheets::solutionLine(base, base, '+', 1, base).size();
-        if (tasks->count() != solutions->count())
-            return fmt("%1 tasks, %2 solutions", tasks->count(), solutions->count());
+        if (n != solutions->count()) return fmt("%1 tasks, %2 solutions", n, solutions->count());
         for (QListWidget* list : {tasks, solutions})
-            for (int i = 0; i < list->count(); ++i)
+            for (int i = 0; i < n; ++i)
                 if (list->item(i)->text().size() != width) return "worksheet line \"" + list->item(i)->text() + "\"";
-        if (caption(sheet, "Bezeichnung2") != worksheets::countCaption(tasks->count()))
-            return fmt("%1 lines counted \"%2\"", tasks->count(), caption(sheet, "Bezeichnung2"));
-        if (pageSheet_ && tasks->count() > worksheets::kPageLines)
-            return fmt("a page sheet of %1 tasks", tasks->count());
+        if (caption(sheet, "Bezeichnung2") != worksheets::countCaption(n))
+            return fmt("%1 lines counted \"%2\"", n, caption(sheet, "Bezeichnung2"));
+        if (pageSheet_ && n > worksheets::kPageLines) return fmt("a page sheet of %1 tasks", n);
         return {};
     }
 
@@ -374,17 +358,15 @@ private:
             }
             const QRect box = label->contentsRect();
             const QString key = label->text() + QString::number(box.width()) + label->font().toString();
-            auto known = fits_.find(key);
-            if (known == fits_.end()) {
+            if (!fits_.contains(key)) {
                 // The layout counts the font's widest overhangs on both sides; a glyph may reach into them.
                 const QFontMetrics m = label->fontMetrics();
                 const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
                 const QSize need = m.boundingRect(box, flags, label->text()).size();
-                known =
-                    fits_.insert(key, need.height() <= box.height() + 1 &&
-                                          need.width() <= box.width() + 1 - m.minLeftBearing() - m.minRightBearing());
+                fits_[key] = need.height() <= box.height() + 1 &&
+                             need.width() <= box.width() + 1 - m.minLeftBearing() - m.minRightBearing();
             }
-            if (!*known)
+            if (!fits_[key])
                 return fmt("%1/%2 cannot show \"%3\"", window->objectName(), label->objectName(),
                            label->text().left(60));
         }
@@ -395,11 +377,9 @@ private:
     platform::StdRandom random_;
     FixedClock clock_;
     std::unique_ptr<Program> program_;
-    bool ended_ = false;
-    int boxDepth_ = 0;
-    int wins_ = 0;
+    bool ended_ = false, pageSheet_ = false; // the sheet came from the new-sheet or dice button
+    int boxDepth_ = 0, wins_ = 0;
     std::array<int, 2> scores_{};
-    bool pageSheet_ = false; // the sheet came from the new-sheet or dice button
     QHash<QString, bool> fits_;
     QHash<QString, QRect> nameGeometry_;
 };
@@ -421,14 +401,13 @@ int main(int argc, char* argv[])
         if (args[i] == "--seed") seeds += args[++i].toULongLong();
         if (args[i] == "--events") events = args[++i].toLongLong();
     }
-    if (seeds.isEmpty()) seeds = {1, 2, 3};
     for (int signal : {SIGSEGV, SIGABRT, SIGFPE, SIGBUS}) std::signal(signal, onFatalSignal);
 #if defined(__SANITIZE_ADDRESS__)
     __sanitizer_set_death_callback([] { report("sanitizer report"); });
 #endif
     QElapsedTimer clock;
     clock.start();
-    for (quint64 seed : seeds) {
+    for (quint64 seed : seeds.isEmpty() ? QList<quint64>{1, 2, 3} : seeds) {
         currentSeed = seed;
         Soak soak(seed);
         if (!soak.run(events)) return 1;
