@@ -15,7 +15,7 @@ using platform::PictureBox;
 namespace {
 
 // What a screen reader finds in a window: every object below it that is not hidden, depth first.
-void walk(QAccessibleInterface* parent, QSet<QObject*>& heard, QStringList& faults)
+void walk(QAccessibleInterface* parent, QSet<QObject*>& heard, QStringList& faults, const QString& window)
 {
     for (int i = 0; i < parent->childCount(); ++i) {
         QAccessibleInterface* child = parent->child(i);
@@ -23,8 +23,8 @@ void walk(QAccessibleInterface* parent, QSet<QObject*>& heard, QStringList& faul
         heard.insert(child->object());
         // A label that shows nothing has nothing to say; frames and lines must not be heard at all.
         if (child->text(QAccessible::Name).isEmpty() && child->role() != QAccessible::StaticText)
-            faults += child->object()->objectName() + " has no name";
-        walk(child, heard, faults);
+            faults += window + '.' + child->object()->objectName() + " has no name";
+        walk(child, heard, faults, window);
     }
 }
 
@@ -35,9 +35,9 @@ bool answersClicks(QWidget* widget)
     return widget->cursor().shape() == Qt::PointingHandCursor;
 }
 
-QAccessibleInterface* heard(QWidget* window, const char* name)
+void press(QWidget* widget, const QList<Qt::Key>& keys)
 {
-    return QAccessible::queryAccessibleInterface(control(window, name));
+    for (Qt::Key key : keys) QTest::keyClick(widget, key);
 }
 
 } // namespace
@@ -45,9 +45,8 @@ QAccessibleInterface* heard(QWidget* window, const char* name)
 class AccessTest : public QObject {
     Q_OBJECT
 private slots:
-    // Walked as a screen reader walks them, every window names each thing it lets a child reach; whatever
-    // answers a click is a button, named, that its press action clicks; decoration is not heard at all.
-    // The arrow number, the dice and the sign say what they show.
+    // Walked as a screen reader walks them, every window names what a child can reach; whatever answers a click is
+    // a named button its press action clicks; decoration is silent; the arrow number, dice and sign say what they show.
     void everyWindowSpeaksForWhatAChildCanReachAndPress()
     {
         TestProgram t;
@@ -57,7 +56,7 @@ private slots:
         for (QWidget* window : QWidgetList{&p.form1(), &p.form2(), &p.form3(), &p.info(), &p.memo(), &p.fang()}) {
             window->show();
             QSet<QObject*> reached;
-            walk(QAccessible::queryAccessibleInterface(window), reached, faults);
+            walk(QAccessible::queryAccessibleInterface(window), reached, faults, window->objectName());
             for (QWidget* control : window->findChildren<QWidget*>()) {
                 if (!control->isVisible() || !answersClicks(control)) continue;
                 QAccessibleInterface* button = QAccessible::queryAccessibleInterface(control);
@@ -74,22 +73,20 @@ private slots:
 
         ContestWindow& main = p.form1();
         main.show();
-        heard(&main, "Bild21")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        const auto ear = [&](const char* n) { return QAccessible::queryAccessibleInterface(control(&main, n)); };
+        ear("Bild21")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(t.dialogs.shown.size(), 1);
         QCOMPARE(t.dialogs.shown[0].title, QStringLiteral("Pelko-Morvelt: Hilfe"));
         click(&main, "Bild13");
         for (int tick = 0; tick < 10; ++tick) main.Zeit1_Timer();
         main.slider()->setValue(57);
-        QCOMPARE(heard(&main, "Bezeichnung3")->text(QAccessible::Name), QStringLiteral("Antwort bestätigen: 57"));
-        QVERIFY(heard(&main, "Bild13")->text(QAccessible::Name).contains(QRegularExpression("^Würfel 1: [1-9]$")));
-        QVERIFY(heard(&main, "Bild14")
-                    ->text(QAccessible::Name)
-                    .contains(QRegularExpression("^Rechenzeichen: (plus|minus)$")));
+        QCOMPARE(ear("Bezeichnung3")->text(QAccessible::Name), QStringLiteral("Antwort bestätigen: 57"));
+        QVERIFY(ear("Bild13")->text(QAccessible::Name).contains(QRegularExpression("^Würfel 1: [1-9]$")));
+        QVERIFY(ear("Bild14")->text(QAccessible::Name).contains(QRegularExpression("^Rechenzeichen: (plus|minus)$")));
     }
 
-    // Tab leads from the name boxes into the gallery, where the arrow keys move a frame, stopping at the edges,
-    // and 1 or Enter gives the framed picture to the first player, 2 to the second. Keys typed into a name
-    // box stay letters there, and Enter after the second name still takes the names.
+    // Tab leads from the name boxes into the gallery, whose arrow keys move a frame up to the edges; 1 or Enter gives
+    // the framed picture to player one, 2 to player two. Name boxes keep digits as text; Enter there takes the names.
     void theGalleryAnswersTheKeyboard()
     {
         TestProgram t;
@@ -108,15 +105,11 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), gallery);
         QVERIFY(setup.grab(gallery->geometry()).toImage() != unframed);
-        const auto keys = [gallery](std::initializer_list<std::pair<Qt::Key, int>> presses) {
-            for (auto [key, times] : presses)
-                while (times--) QTest::keyClick(gallery, key);
-        };
-        keys({{Qt::Key_Left, 1}, {Qt::Key_Up, 1}, {Qt::Key_Right, 1}, {Qt::Key_Down, 2}, {Qt::Key_2, 1}});
+        press(gallery, {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_2});
         QCOMPARE(shows("Bild2"), shows("Bild24")); // row 2, column 1
-        keys({{Qt::Key_Right, 12}, {Qt::Key_Down, 6}, {Qt::Key_Return, 1}});
+        press(gallery, QList<Qt::Key>(12, Qt::Key_Right) + QList<Qt::Key>(6, Qt::Key_Down) + QList{Qt::Key_Return});
         QCOMPARE(shows("Bild1"), shows("Bild54")); // the last one
-        keys({{Qt::Key_Up, 1}, {Qt::Key_1, 1}});
+        press(gallery, {Qt::Key_Up, Qt::Key_1});
         QCOMPARE(std::pair(shows("Bild1"), setup.isVisible()), std::pair(shows("Bild44"), true));
 
         QTest::keyClick(control<QLineEdit>(&setup, "Text2"), Qt::Key_Return);
