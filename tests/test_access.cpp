@@ -15,13 +15,16 @@ using platform::PictureBox;
 namespace {
 
 // What a screen reader finds in a window: every object below it that is not hidden, depth first.
-void walk(QAccessibleInterface* parent, QList<QAccessibleInterface*>& heard)
+void walk(QAccessibleInterface* parent, QSet<QObject*>& heard, QStringList& faults, const QString& window)
 {
     for (int i = 0; i < parent->childCount(); ++i) {
         QAccessibleInterface* child = parent->child(i);
         if (!child || child->state().invisible) continue;
-        heard.append(child);
-        walk(child, heard);
+        heard.insert(child->object());
+        // A label that shows nothing has nothing to say; frames and lines must not be heard at all.
+        if (child->text(QAccessible::Name).isEmpty() && child->role() != QAccessible::StaticText)
+            faults += window + '.' + child->object()->objectName() + " has no name";
+        walk(child, heard, faults, window);
     }
 }
 
@@ -32,9 +35,9 @@ bool answersClicks(QWidget* widget)
     return widget->cursor().shape() == Qt::PointingHandCursor;
 }
 
-QString spoken(QWidget* window, const char* name)
+void press(QWidget* widget, const QList<Qt::Key>& keys)
 {
-    return QAccessible::queryAccessibleInterface(control(window, name))->text(QAccessible::Name);
+    for (Qt::Key key : keys) QTest::keyClick(widget, key);
 }
 
 } // namespace
@@ -42,34 +45,24 @@ QString spoken(QWidget* window, const char* name)
 class AccessTest : public QObject {
     Q_OBJECT
 private slots:
-    // Walked as a screen reader walks them, every window names each thing it lets a child reach; whatever
-    // answers a click is a button, named, that its press action clicks; decoration is not heard at all.
-    // The arrow number, the dice and the sign say what they show.
+    // Walked as a screen reader walks them, every window names what a child can reach; whatever answers a click is
+    // a named button its press action clicks; decoration is silent; the arrow number, dice and sign say what they show.
     void everyWindowSpeaksForWhatAChildCanReachAndPress()
     {
         TestProgram t;
         Program& p = t.program;
         QStringList faults;
         int buttons = 0;
-        for (QWidget* window :
-             std::initializer_list<QWidget*>{&p.form1(), &p.form2(), &p.form3(), &p.info(), &p.memo(), &p.fang()}) {
+        for (QWidget* window : QWidgetList{&p.form1(), &p.form2(), &p.form3(), &p.info(), &p.memo(), &p.fang()}) {
             window->show();
-            QList<QAccessibleInterface*> heard;
-            walk(QAccessible::queryAccessibleInterface(window), heard);
             QSet<QObject*> reached;
-            for (QAccessibleInterface* thing : heard) {
-                reached.insert(thing->object());
-                // A label that shows nothing has nothing to say; frames and lines must not be heard at all.
-                if (thing->text(QAccessible::Name).isEmpty() && thing->role() != QAccessible::StaticText)
-                    faults += window->objectName() + '.' + thing->object()->objectName() + " has no name";
-            }
+            walk(QAccessible::queryAccessibleInterface(window), reached, faults, window->objectName());
             for (QWidget* control : window->findChildren<QWidget*>()) {
                 if (!control->isVisible() || !answersClicks(control)) continue;
                 QAccessibleInterface* button = QAccessible::queryAccessibleInterface(control);
-                const bool pressable = button->actionInterface() && button->actionInterface()->actionNames().contains(
-                                                                        QAccessibleActionInterface::pressAction());
                 if (!reached.contains(control) || button->role() != QAccessible::Button ||
-                    button->text(QAccessible::Name).isEmpty() || !pressable)
+                    button->text(QAccessible::Name).isEmpty() || !button->actionInterface() ||
+                    !button->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()))
                     faults += window->objectName() + '.' + control->objectName() + " is no named button";
                 ++buttons;
             }
@@ -80,22 +73,20 @@ private slots:
 
         ContestWindow& main = p.form1();
         main.show();
-        QAccessible::queryAccessibleInterface(control(&main, "Bild21"))
-            ->actionInterface()
-            ->doAction(QAccessibleActionInterface::pressAction());
+        const auto ear = [&](const char* n) { return QAccessible::queryAccessibleInterface(control(&main, n)); };
+        ear("Bild21")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(t.dialogs.shown.size(), 1);
         QCOMPARE(t.dialogs.shown[0].title, QStringLiteral("Pelko-Morvelt: Hilfe"));
         click(&main, "Bild13");
         for (int tick = 0; tick < 10; ++tick) main.Zeit1_Timer();
         main.slider()->setValue(57);
-        QCOMPARE(spoken(&main, "Bezeichnung3"), QStringLiteral("Antwort bestätigen: 57"));
-        QVERIFY(spoken(&main, "Bild13").contains(QRegularExpression("^Würfel 1: [1-9]$")));
-        QVERIFY(spoken(&main, "Bild14").contains(QRegularExpression("^Rechenzeichen: (plus|minus)$")));
+        QCOMPARE(ear("Bezeichnung3")->text(QAccessible::Name), QStringLiteral("Antwort bestätigen: 57"));
+        QVERIFY(ear("Bild13")->text(QAccessible::Name).contains(QRegularExpression("^Würfel 1: [1-9]$")));
+        QVERIFY(ear("Bild14")->text(QAccessible::Name).contains(QRegularExpression("^Rechenzeichen: (plus|minus)$")));
     }
 
-    // Tab leads from the name boxes into the gallery, where the arrow keys move a frame, stopping at the edges,
-    // and 1 or Enter gives the framed picture to the first player, 2 to the second. Keys typed into a name
-    // box stay letters there, and Enter after the second name still takes the names.
+    // Tab leads from the name boxes into the gallery, whose arrow keys move a frame up to the edges; 1 or Enter gives
+    // the framed picture to player one, 2 to player two. Name boxes keep digits as text; Enter there takes the names.
     void theGalleryAnswersTheKeyboard()
     {
         TestProgram t;
@@ -107,25 +98,18 @@ private slots:
         auto* first = control<QLineEdit>(&setup, "Text1");
         const auto shows = [&](const char* name) { return control<PictureBox>(&setup, name)->picture().title(); };
         QTest::keyClicks(first, "12");
-        QCOMPARE(std::pair(first->text(), shows("Bild1") + shows("Bild2")),
-                 std::pair(QString("12"), QString("MädchenJunge")));
+        QCOMPARE(first->text() + shows("Bild1") + shows("Bild2"), QString("12MädchenJunge"));
         QWidget* gallery = control(&setup, "Galerie");
         const QImage unframed = setup.grab(gallery->geometry()).toImage();
         QTest::keyClick(first, Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), gallery);
         QVERIFY(setup.grab(gallery->geometry()).toImage() != unframed);
-
-        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down})
-            QTest::keyClick(gallery, key);
-        QTest::keyClick(gallery, Qt::Key_2);
+        press(gallery, {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_2});
         QCOMPARE(shows("Bild2"), shows("Bild24")); // row 2, column 1
-        for (int i = 0; i < 12; ++i) QTest::keyClick(gallery, Qt::Key_Right);
-        for (int i = 0; i < 6; ++i) QTest::keyClick(gallery, Qt::Key_Down);
-        QTest::keyClick(gallery, Qt::Key_Return);
+        press(gallery, QList<Qt::Key>(12, Qt::Key_Right) + QList<Qt::Key>(6, Qt::Key_Down) + QList{Qt::Key_Return});
         QCOMPARE(shows("Bild1"), shows("Bild54")); // the last one
-        QTest::keyClick(gallery, Qt::Key_Up);
-        QTest::keyClick(gallery, Qt::Key_1);
+        press(gallery, {Qt::Key_Up, Qt::Key_1});
         QCOMPARE(std::pair(shows("Bild1"), setup.isVisible()), std::pair(shows("Bild44"), true));
 
         QTest::keyClick(control<QLineEdit>(&setup, "Text2"), Qt::Key_Return);

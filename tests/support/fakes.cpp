@@ -28,7 +28,9 @@ platform::PrintResult RecordingPrinter::endDoc()
     return result;
 }
 
-TestProgram::TestProgram() : program({dialogs, scripted, clock, printer, clipboard, [this] { ++endCalls; }}) {}
+TestProgram::TestProgram(platform::Dialogs* boxes)
+    : program({boxes ? *boxes : dialogs, scripted, clock, printer, clipboard, [this] { ++endCalls; }})
+{}
 
 QString caption(QWidget* window, const char* name) { return control<platform::Label>(window, name)->caption(); }
 

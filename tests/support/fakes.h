@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/services.h"
 
+#include <QApplication>
 #include <QStringList>
 #include <QWidget>
 #include <QtTest>
@@ -43,18 +44,16 @@ struct RecordingPrinter final : platform::LinePrinter {
     platform::PrintResult result = platform::PrintResult::Printed;
 };
 
+// Keeps each text it is given, or refuses them all.
 struct RecordingClipboard final : platform::Clipboard {
-    bool setText(const QString& text) override
-    {
-        texts.append(text);
-        return true;
-    }
+    bool setText(const QString& text) override { return texts.append(text), accepts; }
     QStringList texts;
+    bool accepts = true;
 };
 
-// A whole program on fakes.
+// A whole program on fakes; other dialogs may stand in for the scripted ones.
 struct TestProgram {
-    TestProgram();
+    explicit TestProgram(platform::Dialogs* boxes = nullptr);
     ScriptedDialogs dialogs;
     ScriptedRandom scripted;
     FixedClock clock;
@@ -69,6 +68,14 @@ template <typename T = QWidget> T* control(QWidget* window, const char* name)
 {
     T* found = window->findChild<T*>(QString::fromLatin1(name));
     if (!found) qFatal("no control %s", name);
+    return found;
+}
+// The program's top-level windows of one kind, or only those on screen.
+template <typename T = QWidget> QList<T*> windows(bool shown = false)
+{
+    QList<T*> found;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<T*>(w); window && (!shown || w->isVisible())) found.append(window);
     return found;
 }
 QString caption(QWidget* window, const char* name);
