@@ -39,6 +39,7 @@ e2e_until 3 read_lists || e2e_fail "a screen reader finds no tasks in the worksh
 win=$sheet
 e2e_click 120 1920 495 495 # copy the tasks
 e2e_box "Ablage"
+[[ $said == "Die Aufgaben wurden kopiert!"* ]] || e2e_fail "the copy: $said"
 ask 120 "Die Aufgaben jetzt ausdrucken?" Return
 sleep 1
 ! cups_has_jobs 1 || e2e_fail "the locked printer or the answer No printed"
