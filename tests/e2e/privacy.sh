@@ -11,7 +11,8 @@ probe=$2 a11yprobe=$3
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/cups.sh"
 . "$(dirname "$0")/steps.sh"
-trap e2e_cleanup EXIT
+# strace leaves a program it traces running when it is ended itself: on a failure the program goes first.
+trap '{ [ -z "$e2e_pid" ] || pkill -P "$e2e_pid"; } 2>/dev/null || true; e2e_cleanup' EXIT
 
 e2e_start_display
 cups_start
