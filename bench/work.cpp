@@ -44,11 +44,11 @@ void report(const char* step)
     samples.clear();
 }
 
-void settleOnScreen(QWidget* window)
+// Lets a window just shown lay itself out and paint once before its steps are timed.
+void paintOnce()
 {
     QCoreApplication::processEvents();
     QTest::qWait(50);
-    Q_UNUSED(window);
 }
 
 } // namespace
@@ -61,7 +61,7 @@ int main(int argc, char* argv[])
     Program& program = t.program;
     ContestWindow& form1 = program.form1();
     form1.show();
-    settleOnScreen(&form1);
+    paintOnce();
 
     // Rolls and confirmations: each roll's ten ticks, then the right answer confirmed. The clock's own
     // firing is kept out, so that every tick is one of ours.
@@ -97,7 +97,7 @@ int main(int argc, char* argv[])
     // The catching game: the catcher jumps right and back along its row while the clock runs.
     CatchWindow& fang = program.fang();
     platform::switchWindow(&form1, &fang);
-    settleOnScreen(&fang);
+    paintOnce();
     click(&fang, "Bild5");
     for (int i = 0; i < 200; ++i) {
         if (!fang.game().clockOn()) click(&fang, "Bild5");
@@ -110,7 +110,7 @@ int main(int argc, char* argv[])
     // New worksheets, each drawn until the page is full or the chain ends.
     WorksheetWindow& form3 = program.form3();
     platform::switchWindow(&form1, &form3);
-    settleOnScreen(&form3);
+    paintOnce();
     int tasks = 0;
     for (int i = 0; i < 60; ++i) {
         timed([&] { click(&form3, "Bild2"); });

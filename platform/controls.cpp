@@ -18,6 +18,12 @@ namespace platform {
 
 namespace {
 
+// How a control that shows something changing is named: by its role, and what it shows if anything.
+QString spokenName(const QString& role, const QString& shown)
+{
+    return shown.isEmpty() ? role : role + QStringLiteral(": ") + shown;
+}
+
 QRect pixelRect(QRect twips) { return twipsRect(twips.x(), twips.y(), twips.width(), twips.height()); }
 
 // A press and release of the left button over the same control is the design's Click.
@@ -117,8 +123,7 @@ void Label::setSpokenRole(const QString& role)
 void Label::nameByCaption()
 {
     if (spokenRole_.isEmpty()) return;
-    const QString shown = caption_.trimmed();
-    setAccessibleName(shown.isEmpty() ? spokenRole_ : spokenRole_ + QStringLiteral(": ") + shown);
+    setAccessibleName(spokenName(spokenRole_, caption_.trimmed()));
 }
 
 bool Label::answersClicks() const { return isSignalConnected(QMetaMethod::fromSignal(&Label::clicked)); }
@@ -177,8 +182,7 @@ bool PictureBox::answersClicks() const { return isSignalConnected(QMetaMethod::f
 void PictureBox::nameByPicture()
 {
     if (spokenRole_.isEmpty()) return;
-    const QString title = picture_.title();
-    nameForUsers(this, title.isEmpty() ? spokenRole_ : spokenRole_ + QStringLiteral(": ") + title);
+    nameForUsers(this, spokenName(spokenRole_, picture_.title()));
 }
 
 void PictureBox::setBackColor(const QColor& color)
