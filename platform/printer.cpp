@@ -8,6 +8,12 @@
 
 #include <algorithm>
 
+#ifdef PELKO_CUPS
+#include <QDir>
+#include <QTemporaryFile>
+#include <cups/cups.h>
+#endif
+
 namespace platform {
 
 void LinePrinter::setFont(const QString& family, double points)
@@ -58,14 +64,28 @@ PrintResult SystemPrinter::endDoc()
 {
     const QStringList text = takeLines();
     QPrinter printer(QPrinter::HighResolution);
+    QString queue;
     if (pdfFile_.isEmpty()) {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull()) return PrintResult::NoPrinter;
         printer.setPrinterName(info.printerName());
+        queue = info.printerName();
     } else {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfFile_);
     }
+#ifdef PELKO_CUPS
+    // Qt submits to CUPS but drops its answer, so a queue that refuses the job would be told as printed.
+    // The page goes into a PDF of the queue's own layout instead, and CUPS is asked here.
+    QTemporaryFile job(QDir::tempPath() + QStringLiteral("/pelko-morvelt-XXXXXX.pdf"));
+    if (!queue.isEmpty()) {
+        if (!job.open()) return PrintResult::Failed;
+        const QPageLayout layout = printer.pageLayout();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageLayout(layout);
+        printer.setOutputFileName(job.fileName());
+    }
+#endif
     printer.setDocName(QStringLiteral("Pelko-Morvelt"));
     QPainter painter;
     if (!painter.begin(&printer)) return PrintResult::Failed;
@@ -74,7 +94,13 @@ PrintResult SystemPrinter::endDoc()
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     const double pitch = linePitch(metrics.lineSpacing(), page.height(), static_cast<int>(text.size()));
     for (qsizetype i = 0; i < text.size(); ++i) painter.drawText(QPointF(0, metrics.ascent() + i * pitch), text[i]);
-    return painter.end() ? PrintResult::Printed : PrintResult::Failed;
+    if (!painter.end()) return PrintResult::Failed;
+#ifdef PELKO_CUPS
+    if (!queue.isEmpty() && cupsPrintFile(queue.toUtf8().constData(), QFile::encodeName(job.fileName()).constData(),
+                                          "Pelko-Morvelt", 0, nullptr) == 0)
+        return PrintResult::Failed;
+#endif
+    return PrintResult::Printed;
 }
 
 } // namespace platform

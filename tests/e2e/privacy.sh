@@ -89,10 +89,11 @@ echo "Unix sockets reached:" $reached >&2
 others=$(grep -vxE "/tmp/.X11-unix/X[0-9]+|$bus|$e2e_dir/at-spi/.*|$CUPS_SERVER" <<<"$reached" || true)
 [ -z "$others" ] || e2e_fail "connected to other sockets: $others"
 # Every file it opened for writing, created, renamed or linked; each lies in the scratch folder and is gone.
-written=$( (grep -E '^[0-9]+ +(open|openat|creat)\(.*(O_WRONLY|O_RDWR|O_CREAT)' "$trace" | grep -v ' = -1 ' |
+# An unnamed temporary file (O_TMPFILE) is none until linked, and a link or rename creates only its last path.
+written=$( (grep -E '^[0-9]+ +(open|openat|creat)\(.*(O_WRONLY|O_RDWR|O_CREAT)' "$trace" | grep -v -e ' = -1 ' -e O_TMPFILE |
     sed -E 's/^[^"]*"([^"]*)".*/\1/'
     grep -E '^[0-9]+ +(mkdir|mkdirat|rename|renameat2?|link|linkat|symlink|symlinkat)\(' "$trace" | grep -v ' = -1 ' |
-        grep -oE '"[^"]*"' | tr -d '"') | xargs -r -d '\n' realpath -m | sort -u || true)
+        sed -E 's/.*"([^"]*)".*/\1/') | xargs -r -d '\n' realpath -m | sort -u || true)
 echo "Files the run created:" $written >&2
 outside=$(grep -v "^$e2e_dir/" <<<"$written" || true)
 [ -z "$outside" ] || e2e_fail "written outside the scratch folder: $outside"
