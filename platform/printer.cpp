@@ -16,6 +16,30 @@
 
 namespace platform {
 
+#ifdef PELKO_CUPS
+namespace {
+
+// Hands a PDF to a queue ("name" or "name/instance") as Qt and lp would: the page size it was laid out on,
+// then the destination's own defaults. Says whether CUPS took the job.
+bool submit(const QString& queue, const QString& file, const QString& media)
+{
+    const QByteArray name = queue.section(u'/', 0, 0).toUtf8(), instance = queue.section(u'/', 1).toUtf8();
+    cups_dest_t* dest =
+        cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), instance.isEmpty() ? nullptr : instance.constData());
+    cups_option_t* options = nullptr;
+    int count = cupsAddOption("media", media.toUtf8().constData(), 0, &options);
+    for (int i = 0; dest && i < dest->num_options; ++i)
+        if (!cupsGetOption(dest->options[i].name, count, options))
+            count = cupsAddOption(dest->options[i].name, dest->options[i].value, count, &options);
+    const int job = cupsPrintFile(name.constData(), QFile::encodeName(file).constData(), "Pelko-Morvelt", count, options);
+    cupsFreeOptions(count, options);
+    if (dest) cupsFreeDests(1, dest);
+    return job != 0;
+}
+
+} // namespace
+#endif
+
 void LinePrinter::setFont(const QString& family, double points)
 {
     family_ = family;
@@ -96,8 +120,7 @@ PrintResult SystemPrinter::endDoc()
     for (qsizetype i = 0; i < text.size(); ++i) painter.drawText(QPointF(0, metrics.ascent() + i * pitch), text[i]);
     if (!painter.end()) return PrintResult::Failed;
 #ifdef PELKO_CUPS
-    if (!queue.isEmpty() && cupsPrintFile(queue.toUtf8().constData(), QFile::encodeName(job.fileName()).constData(),
-                                          "Pelko-Morvelt", 0, nullptr) == 0)
+    if (!queue.isEmpty() && !submit(queue, job.fileName(), printer.pageLayout().pageSize().key()))
         return PrintResult::Failed;
 #endif
     return PrintResult::Printed;

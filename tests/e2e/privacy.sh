@@ -17,6 +17,7 @@ trap '{ [ -z "$e2e_pid" ] || pkill -P "$e2e_pid"; } 2>/dev/null || true; e2e_cle
 e2e_start_display
 cups_start
 e2e_until 5 cups_add_queue q || e2e_fail "lpadmin could not add the queue"
+lpoptions -p q/klasse -o sides=one-sided >/dev/null && lpoptions -d q/klasse >/dev/null # a class's own default
 e2e_start_a11y
 export XDG_CONFIG_HOME=$e2e_dir/config XDG_CACHE_HOME=$e2e_dir/cache XDG_DATA_HOME=$e2e_dir/data \
     XDG_STATE_HOME=$e2e_dir/state TMPDIR=$e2e_dir/tmp
