@@ -16,8 +16,8 @@ class InfoWindow;
 class WorksheetWindow;
 class PlayerWindow;
 
-// The composition root: the platform services and the one instance of each window, each built on first use and wired to the others here.
-// Windows never meet but through this class.
+// The composition root: the platform services and the one instance of each window, each built on first use and wired to
+// the others here. Windows never meet but through this class.
 class Program : public QObject {
     Q_OBJECT
 public:

@@ -34,7 +34,7 @@ int main(int argc, char* argv[])
     std::vector<std::function<QWidget*()>> windows;
     if (all)
         windows = {[&]() -> QWidget* { return &program.form2(); }, [&]() -> QWidget* { return &program.form3(); },
-                   [&]() -> QWidget* { return &program.info(); },  [&]() -> QWidget* { return &program.memo(); },
+                   [&]() -> QWidget* { return &program.info(); }, [&]() -> QWidget* { return &program.memo(); },
                    [&]() -> QWidget* { return &program.fang(); }};
     else
         windows = {[&]() -> QWidget* { return &program.memo(); }};

@@ -31,7 +31,8 @@ bool submit(const QString& queue, const QString& file, const QString& media)
     for (int i = 0; dest && i < dest->num_options; ++i)
         if (!cupsGetOption(dest->options[i].name, count, options))
             count = cupsAddOption(dest->options[i].name, dest->options[i].value, count, &options);
-    const int job = cupsPrintFile(name.constData(), QFile::encodeName(file).constData(), "Pelko-Morvelt", count, options);
+    const int job =
+        cupsPrintFile(name.constData(), QFile::encodeName(file).constData(), "Pelko-Morvelt", count, options);
     cupsFreeOptions(count, options);
     if (dest) cupsFreeDests(1, dest);
     return job != 0;

@@ -24,7 +24,10 @@ struct Services {
 
 // The real services of a desktop session, for the program and anything that runs it as it ships.
 struct SystemServices {
-    Services services(std::function<void()> end) { return {dialogs, random, clock, printer, clipboard, std::move(end)}; }
+    Services services(std::function<void()> end)
+    {
+        return {dialogs, random, clock, printer, clipboard, std::move(end)};
+    }
     QtDialogs dialogs;
     StdRandom random;
     SystemClock clock;

@@ -104,17 +104,13 @@ void CatchGame::RedrawDigits()
     for (int i = 1; i <= catchSequence_.size(); ++i) print(i);
 }
 
-void CatchGame::print(int i)
-{
-    field_.append({digitCol_[i], digitRow_[i], catchSequence_.mid(i - 1, 1)});
-}
+void CatchGame::print(int i) { field_.append({digitCol_[i], digitRow_[i], catchSequence_.mid(i - 1, 1)}); }
 
 void CatchGame::UpdateCatcher()
 {
     // Only the next digit can be caught; the cells of the others are passed over.
     // Once all are caught, the first entry is a leftover and must not count.
-    if (!catchSequence_.isEmpty() && digitRow_[1] == catcherRow_ &&
-        digitCol_[1] == catcherCol_) {
+    if (!catchSequence_.isEmpty() && digitRow_[1] == catcherRow_ && digitCol_[1] == catcherCol_) {
         ClearField();
         for (int i = 1; i < catchSequence_.size(); ++i) {
             digitCol_[i] = digitCol_[i + 1];

@@ -63,8 +63,7 @@ private slots:
                  QList({50, 80, 0, 1, 0}));
         QVERIFY(!r.s().announcedSide && !r.s().shownAnswer);
         r.contest.startDieClick(); // puts the slider back on the arrow
-        QCOMPARE(QList({r.s().sliderValue, int(r.s().rollTimerOn), r.roll(Sign::Plus, {7, 1, 1})}),
-                 QList({50, 1, 10}));
+        QCOMPARE(QList({r.s().sliderValue, int(r.s().rollTimerOn), r.roll(Sign::Plus, {7, 1, 1})}), QList({50, 1, 10}));
         QCOMPARE(QList({*r.s().firstNumber, r.s().taskResult, r.s().turn}), QList({50, 57, 2}));
     }
 
