@@ -18,8 +18,7 @@ public:
     bool printingLocked() const;
 
 private:
-    void buildTitleRow();
-    void Form_Activate() override;
+    void activate() override;
 
     platform::Label* notice_ = nullptr; // Bezeichnung6
     platform::Label* author_ = nullptr; // Bezeichnung7
