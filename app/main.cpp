@@ -14,6 +14,6 @@ int main(int argc, char* argv[])
 
     platform::endOnTerminate(&program, [&program] { program.end(); });
 
-    program.form1().show();
+    program.contestWindow().show();
     return app.exec();
 }

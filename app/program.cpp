@@ -21,83 +21,86 @@ void prepareApplication(QApplication& app)
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
-Program::Program(platform::Services services) : services(std::move(services)) {}
+Program::Program(platform::Services services) : services_(std::move(services)) {}
 
-Program::~Program()
+Program::~Program() = default;
+
+ContestWindow& Program::contestWindow()
 {
-    // These three delete themselves when closed; the rest go with their owners.
-    delete form2_.data();
-    delete form3_.data();
-    delete info_.data();
+    return contest_.use([this] {
+        auto* window = new ContestWindow(services_, [this] { return memoVisible(); });
+        connect(window, &ContestWindow::memoryRewardDue, this, [this] { show(&contestWindow(), &memoryWindow()); });
+        connect(window, &ContestWindow::gameWon, this, [this] { show(&contestWindow(), &catchWindow()); });
+        connect(window, &ContestWindow::endRequested, this, &Program::end);
+        connect(window, &ContestWindow::playersWanted, this, &Program::openPlayerSetup);
+        connect(window, &ContestWindow::worksheetsWanted, this, [this] { show(&contestWindow(), &worksheetWindow()); });
+        connect(window, &ContestWindow::infoWanted, this, [this] { show(&contestWindow(), &infoWindow()); });
+        return window;
+    });
 }
 
-ContestWindow& Program::form1()
+MemoryWindow& Program::memoryWindow()
 {
-    if (form1_) return *form1_;
-    form1_ = std::make_unique<ContestWindow>(services, [this] { return memoVisible(); });
-    ContestWindow* window = form1_.get();
-    connect(window, &ContestWindow::memoryRewardDue, this, [this] { show(&form1(), &memo()); });
-    connect(window, &ContestWindow::gameWon, this, [this] { show(&form1(), &fang()); });
-    connect(window, &ContestWindow::endRequested, this, &Program::end);
-    connect(window, &ContestWindow::playersWanted, this, &Program::openPlayerSetup);
-    connect(window, &ContestWindow::worksheetsWanted, this, [this] { show(&form1(), &form3()); });
-    connect(window, &ContestWindow::infoWanted, this, [this] { show(&form1(), &info()); });
-    return *window;
+    return memory_.use([this] {
+        auto* window = new MemoryWindow(services_);
+        connect(window, &MemoryWindow::left, this, [this, window] { show(window, &contestWindow()); });
+        return window;
+    });
 }
 
-MemoryWindow& Program::memo()
+CatchWindow& Program::catchWindow()
 {
-    if (memo_) return *memo_;
-    memo_ = std::make_unique<MemoryWindow>(services);
-    connect(memo_.get(), &MemoryWindow::left, this, [this] { show(memo_.get(), &form1()); });
-    return *memo_;
+    return catching_.use([this] {
+        auto* window = new CatchWindow(services_);
+        connect(window, &CatchWindow::left, this, [this, window] { show(window, &contestWindow()); });
+        return window;
+    });
 }
 
-CatchWindow& Program::fang()
+InfoWindow& Program::infoWindow()
 {
-    if (fang_) return *fang_;
-    fang_ = std::make_unique<CatchWindow>(services);
-    connect(fang_.get(), &CatchWindow::left, this, [this] { show(fang_.get(), &form1()); });
-    return *fang_;
+    return info_.use([this] {
+        auto* window = new InfoWindow();
+        connect(window, &InfoWindow::left, this, [this, window] { show(window, &contestWindow()); });
+        return window;
+    });
 }
 
-InfoWindow& Program::info()
+WorksheetWindow& Program::worksheetWindow()
 {
-    if (info_) return *info_;
-    info_ = new InfoWindow();
-    connect(info_, &InfoWindow::left, this, [this] { show(info_, &form1()); });
-    return *info_;
+    return worksheets_.use([this] {
+        // Reading the lock builds the info window, unseen, when it does not exist yet.
+        auto* window = new WorksheetWindow(services_, sheetSettings_, [this] { return infoWindow().printingLocked(); });
+        connect(window, &WorksheetWindow::left, this, [this, window] { show(window, &contestWindow()); });
+        return window;
+    });
 }
 
-WorksheetWindow& Program::form3()
+PlayerWindow& Program::playerWindow()
 {
-    if (form3_) return *form3_;
-    // Reading the lock builds the info window, unseen, when it does not exist yet.
-    form3_ = new WorksheetWindow(services, sheetSettings, [this] { return info().printingLocked(); });
-    connect(form3_, &WorksheetWindow::left, this, [this] { show(form3_, &form1()); });
-    return *form3_;
+    return players_.use([this] {
+        auto* window = new PlayerWindow();
+        connect(window, &PlayerWindow::accepted, this, &Program::takePlayers);
+        connect(window, &PlayerWindow::left, this, [this, window] { show(window, &contestWindow()); });
+        return window;
+    });
 }
 
-PlayerWindow& Program::form2()
-{
-    if (form2_) return *form2_;
-    form2_ = new PlayerWindow();
-    connect(form2_, &PlayerWindow::accepted, this, &Program::takePlayers);
-    connect(form2_, &PlayerWindow::left, this, [this] { show(form2_, &form1()); });
-    return *form2_;
-}
+bool Program::hasPlayerWindow() const { return players_.get() != nullptr; }
+
+bool Program::hasInfoWindow() const { return info_.get() != nullptr; }
 
 void Program::openPlayerSetup()
 {
     // The names come fresh from the main window each time; the pictures stay the player window's own.
-    form2().OpenPlayerSetup(form1().playerName(0), form1().playerName(1));
-    show(&form1(), &form2());
+    playerWindow().OpenPlayerSetup(contestWindow().playerName(0), contestWindow().playerName(1));
+    show(&contestWindow(), &playerWindow());
 }
 
 void Program::takePlayers()
 {
     for (int side = 0; side < PlayerWindow::kPlayers; ++side)
-        form1().setPlayer(side, form2().name(side), form2().picture(side));
+        contestWindow().setPlayer(side, playerWindow().name(side), playerWindow().picture(side));
 }
 
 void Program::show(QWidget* from, QWidget* to)
@@ -105,15 +108,14 @@ void Program::show(QWidget* from, QWidget* to)
     if (!ended_) platform::switchWindow(from, to);
 }
 
-bool Program::memoVisible() const { return memo_ && memo_->isVisible(); }
+bool Program::memoVisible() const { return memory_.get() && memory_.get()->isVisible(); }
 
 void Program::end()
 {
     ended_ = true;
-    for (QWidget* window : {static_cast<QWidget*>(fang_.get()), static_cast<QWidget*>(memo_.get()),
-                            static_cast<QWidget*>(info_.data()), static_cast<QWidget*>(form3_.data()),
-                            static_cast<QWidget*>(form2_.data()), static_cast<QWidget*>(form1_.get())}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{catching_.get(), memory_.get(), info_.get(),
+                                                           worksheets_.get(), players_.get(), contest_.get()}) {
         if (window) window->hide();
     }
-    if (services.end) services.end();
+    if (services_.end) services_.end();
 }

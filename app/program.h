@@ -6,8 +6,6 @@
 #include <QObject>
 #include <QPointer>
 
-#include <memory>
-
 class QApplication;
 class ContestWindow;
 class MemoryWindow;
@@ -15,6 +13,27 @@ class CatchWindow;
 class InfoWindow;
 class WorksheetWindow;
 class PlayerWindow;
+
+// One window of the program: built on first use, and deleted with the program unless it went before,
+// as a window discarded by a title-bar close does.
+template <typename Window> class WindowSlot {
+public:
+    WindowSlot() = default;
+    WindowSlot(const WindowSlot&) = delete;
+    WindowSlot& operator=(const WindowSlot&) = delete;
+    ~WindowSlot() { delete window_.data(); }
+
+    Window* get() const { return window_.data(); }
+    // The window, built by `build` (which returns a new one) when there is none.
+    template <typename Build> Window& use(Build build)
+    {
+        if (!window_) window_ = build();
+        return *window_;
+    }
+
+private:
+    QPointer<Window> window_;
+};
 
 // The composition root: the platform services and the one instance of each window, each built on first use and wired to
 // the others here. Windows never meet but through this class.
@@ -26,20 +45,18 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    platform::Services services;
-    // The worksheet's dice and range last the whole run, whether its window is hidden or discarded.
-    SheetSettings sheetSettings;
-
-    ContestWindow& form1();
-    MemoryWindow& memo();
-    CatchWindow& fang();
+    ContestWindow& contestWindow();
+    MemoryWindow& memoryWindow();
+    CatchWindow& catchWindow();
     // The info, worksheet and player windows are discarded when closed through their title bar;
     // each use after that builds them afresh.
-    InfoWindow& info();
-    WorksheetWindow& form3();
-    PlayerWindow& form2();
-    bool hasForm2() const { return !form2_.isNull(); }
-    bool hasInfo() const { return !info_.isNull(); }
+    InfoWindow& infoWindow();
+    WorksheetWindow& worksheetWindow();
+    PlayerWindow& playerWindow();
+    bool hasPlayerWindow() const;
+    bool hasInfoWindow() const;
+    // The worksheet's dice and range last the whole run, whether its window is hidden or discarded.
+    const SheetSettings& sheetSettings() const { return sheetSettings_; }
 
     // Ends the program at once: every window goes, no further step runs.
     void end();
@@ -51,13 +68,16 @@ private:
     void openPlayerSetup();
     void takePlayers();
 
+    platform::Services services_;
+    SheetSettings sheetSettings_;
     bool ended_ = false;
-    std::unique_ptr<ContestWindow> form1_;
-    std::unique_ptr<MemoryWindow> memo_;
-    std::unique_ptr<CatchWindow> fang_;
-    QPointer<InfoWindow> info_;
-    QPointer<WorksheetWindow> form3_;
-    QPointer<PlayerWindow> form2_;
+    // Declared first, so it goes last.
+    WindowSlot<ContestWindow> contest_;
+    WindowSlot<MemoryWindow> memory_;
+    WindowSlot<CatchWindow> catching_;
+    WindowSlot<InfoWindow> info_;
+    WindowSlot<WorksheetWindow> worksheets_;
+    WindowSlot<PlayerWindow> players_;
 };
 
 // The application's name, its German, and that it ends only by its own word.

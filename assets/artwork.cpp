@@ -11,6 +11,9 @@ static void registerAssets() { Q_INIT_RESOURCE(assets); }
 
 namespace artwork {
 
+namespace {
+
+// Which of the 3 x 3 pip places (row-major, 0..8) a face shows.
 bool hasPip(int face, int place)
 {
     // Places: 0 1 2 / 3 4 5 / 6 7 8.
@@ -30,6 +33,7 @@ bool hasPip(int face, int place)
     return (kPatterns[static_cast<std::size_t>(face)] >> (8 - place)) & 1u;
 }
 
+// Draws a die face into a square box; the pips' grid is 7 units a side.
 void paintDieFace(QPainter& painter, const QRectF& box, int face)
 {
     const double unit = std::min(box.width(), box.height()) / 7.0;
@@ -47,6 +51,8 @@ void paintDieFace(QPainter& painter, const QRectF& box, int face)
         painter.drawEllipse(QRectF(left, top, unit, unit));
     }
 }
+
+} // namespace
 
 platform::Picture dieFace(int face)
 {

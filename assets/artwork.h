@@ -12,10 +12,6 @@ namespace artwork {
 
 // A die face 1..9: white, rounded, black outline and pips, filling its box; titled by its number.
 platform::Picture dieFace(int face);
-// Draws a die face into a square box; the pips' grid is 7 units a side.
-void paintDieFace(QPainter& painter, const QRectF& box, int face);
-// Which of the 3 x 3 pip places (row-major, 0..8) a face shows.
-bool hasPip(int face, int place);
 
 // A 32 x 32 icon from the program's resources, by its file name without ending; title as for svgIcon.
 platform::Picture icon(const char* name, const QString& title = {});

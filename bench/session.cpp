@@ -27,17 +27,19 @@ int main(int argc, char* argv[])
 
     platform::SystemServices system;
     Program program(system.services([] { QApplication::exit(0); }));
-    QWidget* main = &program.form1();
+    QWidget* main = &program.contestWindow();
     main->show();
 
     // Each window stays on screen long enough to be mapped and painted.
     std::vector<std::function<QWidget*()>> windows;
     if (all)
-        windows = {[&]() -> QWidget* { return &program.form2(); }, [&]() -> QWidget* { return &program.form3(); },
-                   [&]() -> QWidget* { return &program.info(); }, [&]() -> QWidget* { return &program.memo(); },
-                   [&]() -> QWidget* { return &program.fang(); }};
+        windows = {[&]() -> QWidget* { return &program.playerWindow(); },
+                   [&]() -> QWidget* { return &program.worksheetWindow(); },
+                   [&]() -> QWidget* { return &program.infoWindow(); },
+                   [&]() -> QWidget* { return &program.memoryWindow(); },
+                   [&]() -> QWidget* { return &program.catchWindow(); }};
     else
-        windows = {[&]() -> QWidget* { return &program.memo(); }};
+        windows = {[&]() -> QWidget* { return &program.memoryWindow(); }};
     std::size_t next = 0;
     QWidget* shown = main;
     QTimer step;

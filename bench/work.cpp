@@ -59,7 +59,7 @@ int main(int argc, char* argv[])
     prepareApplication(app);
     TestProgram t;
     Program& program = t.program;
-    ContestWindow& form1 = program.form1();
+    ContestWindow& form1 = program.contestWindow();
     form1.show();
     paintOnce();
 
@@ -68,11 +68,12 @@ int main(int argc, char* argv[])
     std::vector<double> confirmations;
     click(&form1, "Bild13");
     for (int round = 0; round < 40; ++round) {
-        for (QWidget* reward : {static_cast<QWidget*>(&program.memo()), static_cast<QWidget*>(&program.fang())})
+        for (QWidget* reward :
+             {static_cast<QWidget*>(&program.memoryWindow()), static_cast<QWidget*>(&program.catchWindow())})
             if (reward->isVisible()) platform::switchWindow(reward, &form1);
         while (form1.rollTimer().isActive()) {
             form1.rollTimer().stop();
-            timed([&] { form1.Zeit1_Timer(); });
+            timed([&] { form1.rollTick(); });
         }
         const ContestState& state = form1.contest().state();
         form1.slider()->setValue(state.taskResult - state.rangeBase);
@@ -85,7 +86,7 @@ int main(int argc, char* argv[])
     report("confirmation");
 
     // Memory: every field clicked in turn, the game dealt afresh whenever it ends.
-    MemoryWindow& memo = program.memo();
+    MemoryWindow& memo = program.memoryWindow();
     for (int i = 0; i < 180; ++i) {
         if (!memo.isVisible()) platform::switchWindow(&form1, &memo);
         const int field = 1 + (i * 7) % 18;
@@ -95,7 +96,7 @@ int main(int argc, char* argv[])
     platform::switchWindow(&memo, &form1);
 
     // The catching game: the catcher jumps right and back along its row while the clock runs.
-    CatchWindow& fang = program.fang();
+    CatchWindow& fang = program.catchWindow();
     platform::switchWindow(&form1, &fang);
     paintOnce();
     click(&fang, "Bild5");
@@ -108,7 +109,7 @@ int main(int argc, char* argv[])
     platform::switchWindow(&fang, &form1);
 
     // New worksheets, each drawn until the page is full or the chain ends.
-    WorksheetWindow& form3 = program.form3();
+    WorksheetWindow& form3 = program.worksheetWindow();
     platform::switchWindow(&form1, &form3);
     paintOnce();
     int tasks = 0;

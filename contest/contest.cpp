@@ -28,16 +28,16 @@ QString rewardNote() { return QStringLiteral("Immer nach 30 Aufgaben und nach\rj
 
 std::vector<ScaleTick> scaleTicks()
 {
-    constexpr int kBlue = 9;
-    constexpr int kRed = 12;
+    constexpr int kBlueIndex = 9;
+    constexpr int kRedIndex = 12;
     std::vector<ScaleTick> ticks;
     for (int v = 0; v <= 100; ++v) {
         const int x = lineX(v);
-        ticks.push_back({x, 3100, 3350, kBlue});
+        ticks.push_back({x, 3100, 3350, kBlueIndex});
         if (v % 10 == 0)
-            ticks.push_back({x, 3000, 3350, kRed});
+            ticks.push_back({x, 3000, 3350, kRedIndex});
         else if (v % 5 == 0)
-            ticks.push_back({x, 3000, 3100, kBlue});
+            ticks.push_back({x, 3000, 3100, kBlueIndex});
     }
     return ticks;
 }
@@ -140,9 +140,9 @@ bool Contest::rollTick(platform::Random& random, const platform::Clock& clock)
 
 Draw Contest::draw(platform::Random& random, const platform::Clock& clock)
 {
-    platform::Randomize(random, clock);
-    Draw drawn{random.wholeNumber(2, 1) == 1 ? Sign::Plus : Sign::Minus, {}};
-    for (int& face : drawn.faces) face = random.wholeNumber(9, 1);
+    platform::reseedFromClock(random, clock);
+    Draw drawn{random.between(1, 2) == 1 ? Sign::Plus : Sign::Minus, {}};
+    for (int& face : drawn.faces) face = random.between(1, 9);
     s_.operand = 0;
     for (int die = 0; die < s_.diceCount && die < kDice; ++die) s_.operand += drawn.faces[die];
     return drawn;
@@ -153,8 +153,8 @@ void Contest::showDraw(const Draw& drawn)
     s_.sign = drawn.sign;
     for (int die = 0; die < s_.diceCount && die < kDice; ++die) {
         const int face = drawn.faces[die];
-        s_.dieBack[die] = platform::QBColor(16 - face);
-        s_.signBack = platform::QBColor(15 - face);
+        s_.dieBack[die] = platform::paletteColor(16 - face);
+        s_.signBack = platform::paletteColor(15 - face);
         s_.dieFace[die] = face;
     }
 }

@@ -19,6 +19,7 @@
 using platform::blankLedNumber;
 using platform::designFont;
 using platform::kFrameGrey;
+using platform::kGreen;
 using platform::kNavy;
 using platform::kSansSerif;
 using platform::kVerdana;
@@ -31,7 +32,6 @@ using platform::twipsRect;
 namespace {
 
 const QColor kFormBack = platform::kLightGrey;
-const QColor kGreen(0, 128, 0);
 const QString kStartStatus = QStringLiteral("Klicke zum Start auf einen Würfel.");
 
 // A name in a right-to-left script is set apart, so the German words around it keep their order.
@@ -103,7 +103,7 @@ ContestWindow::ContestWindow(platform::Services& services, std::function<bool()>
     rollTimer_.setInterval(500);
     // A coarse timer may fire up to 5 % early, which a child sees as a hurried roll.
     rollTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&rollTimer_, &QTimer::timeout, this, &ContestWindow::Zeit1_Timer);
+    connect(&rollTimer_, &QTimer::timeout, this, &ContestWindow::rollTick);
 
     // Enter confirms wherever the focus is; all other keys go on to the focused control.
     new platform::KeyPreview(this, [this](int key) { return Form_KeyDown(key); });
@@ -370,14 +370,7 @@ void ContestWindow::dieClicked()
 
 void ContestWindow::focusSlider() { slider_->setFocus(Qt::OtherFocusReason); }
 
-void ContestWindow::Form_Activate() { focusSlider(); }
-
-void ContestWindow::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    // Coming on screen is the activation; focus returning from a message box is not.
-    if (!event->spontaneous()) Form_Activate();
-}
+void ContestWindow::activate() { focusSlider(); }
 
 void ContestWindow::closeEvent(QCloseEvent* event)
 {
@@ -402,7 +395,7 @@ void ContestWindow::paintEvent(QPaintEvent* event)
         const int top = platform::px(tick.yFrom);
         const int bottom = platform::px(tick.yTo);
         if (!dirty.intersects(QRect(QPoint(x, std::min(top, bottom)), QPoint(x, std::max(top, bottom))))) continue;
-        painter.setPen(QPen(platform::QBColor(tick.colorIndex), 1));
+        painter.setPen(QPen(platform::paletteColor(tick.colorIndex), 1));
         painter.drawLine(x, top, x, bottom);
     }
 }
@@ -431,7 +424,7 @@ void ContestWindow::Bezeichnung3_Click()
     }
 }
 
-void ContestWindow::Zeit1_Timer()
+void ContestWindow::rollTick()
 {
     const bool ended = contest_.rollTick(services_.random, services_.clock);
     render();

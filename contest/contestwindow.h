@@ -4,6 +4,7 @@
 
 #include "platform/picture.h"
 #include "platform/services.h"
+#include "platform/windows.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -22,7 +23,7 @@ class Shape;
 } // namespace platform
 
 // The main window: the number line, the task row, the slider and the menu bar.
-class ContestWindow : public QWidget {
+class ContestWindow : public platform::Window {
     Q_OBJECT
 public:
     // memoVisible tells whether the memory game is on screen, which holds the next task back.
@@ -39,7 +40,7 @@ public:
     void setPlayer(int side, const QString& name, const platform::Picture& picture);
     QTimer& rollTimer() { return rollTimer_; }
 
-    void Zeit1_Timer();
+    void rollTick();
 
 signals:
     // Every third correct answer: the memory game is to replace this window.
@@ -54,7 +55,6 @@ signals:
     void endRequested();
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -66,7 +66,7 @@ private:
     void buildTemplates();
 
     void Form_Load();
-    void Form_Activate();
+    void activate() override;
     bool Form_KeyDown(int key);
     void dieClicked();
     void Bezeichnung3_Click();

@@ -4,6 +4,6 @@
 
 namespace platform {
 
-double SystemClock::Timer() const { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+double SystemClock::secondsSinceMidnight() const { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
 } // namespace platform

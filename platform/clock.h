@@ -6,12 +6,12 @@ class Clock {
 public:
     virtual ~Clock() = default;
     // Seconds since midnight, with fractions.
-    virtual double Timer() const = 0;
+    virtual double secondsSinceMidnight() const = 0;
 };
 
 class SystemClock final : public Clock {
 public:
-    double Timer() const override;
+    double secondsSinceMidnight() const override;
 };
 
 } // namespace platform

@@ -4,7 +4,7 @@
 
 namespace platform {
 
-QColor QBColor(int index)
+QColor paletteColor(int index)
 {
     static constexpr std::array<QRgb, 16> kPalette = {
         qRgb(0, 0, 0),       qRgb(0, 0, 128),   qRgb(0, 128, 0),   qRgb(0, 128, 128),

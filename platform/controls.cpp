@@ -192,12 +192,6 @@ void PictureBox::setBackColor(const QColor& color)
     update();
 }
 
-void PictureBox::setBorder(bool on)
-{
-    border_ = on;
-    update();
-}
-
 void PictureBox::clearText()
 {
     printed_.clear();
@@ -214,22 +208,13 @@ void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (back_.isValid()) painter.fillRect(rect(), back_);
-    const int inset = border_ ? 2 : 0;
-    picture_.paint(painter, QRectF(rect().adjusted(inset, inset, -inset, -inset)));
+    picture_.paint(painter, QRectF(rect()));
     if (!printed_.isEmpty()) {
         painter.setPen(palette().color(QPalette::WindowText));
         painter.setFont(font());
         const int ascent = fontMetrics().ascent();
         for (const PrintedText& item : printed_)
-            painter.drawText(QPoint(px(item.twipsPos.x()) + inset, px(item.twipsPos.y()) + ascent + inset), item.text);
-    }
-    if (border_) {
-        painter.setPen(QPen(QColor(128, 128, 128), 1));
-        painter.drawLine(0, 0, width() - 1, 0);
-        painter.drawLine(0, 0, 0, height() - 1);
-        painter.setPen(QPen(QColor(255, 255, 255), 1));
-        painter.drawLine(0, height() - 1, width() - 1, height() - 1);
-        painter.drawLine(width() - 1, 0, width() - 1, height() - 1);
+            painter.drawText(QPoint(px(item.twipsPos.x()), px(item.twipsPos.y()) + ascent), item.text);
     }
 }
 

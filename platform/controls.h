@@ -57,7 +57,6 @@ public:
     bool answersClicks() const;
     void setBackColor(const QColor& color);
     QColor backColor() const { return back_; }
-    void setBorder(bool on);
 
     // Printed text stays until clearText(); positions in twips inside the box.
     struct PrintedText {
@@ -80,7 +79,6 @@ private:
     Picture picture_;
     QString spokenRole_;
     QColor back_;
-    bool border_ = false;
     QList<PrintedText> printed_;
 };
 
@@ -127,9 +125,6 @@ class Line : public QWidget {
     Q_OBJECT
 public:
     Line(const QString& name, QWidget* parent, QPoint twipsFrom, QPoint twipsTo, const QColor& color, int width);
-
-    QPoint twipsFrom() const { return from_; }
-    QPoint twipsTo() const { return to_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -34,7 +34,6 @@ public:
     void print(const QString& text) override;
     void endLine() override;
 
-    const QStringList& lines() const { return lines_; }
     QString fontFamily() const { return family_; }
     double fontPoints() const { return points_; }
 

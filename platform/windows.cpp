@@ -110,16 +110,16 @@ void placeOnScreen(QWidget* window, int topShare)
     }
 }
 
-void SideWindow::showEvent(QShowEvent* event)
+void Window::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous()) Form_Activate();
+    if (!event->spontaneous()) activate();
 }
 
 void SideWindow::closeEvent(QCloseEvent* event)
 {
     // The main window must come back before this one goes away.
-    if (isVisible()) Form_Unload();
+    if (isVisible()) closedByTitleBar();
     event->accept();
 }
 
@@ -149,8 +149,6 @@ KeyPreview::KeyPreview(QWidget* window, Handler handler) : QObject(window), hand
     window->installEventFilter(this);
     for (QWidget* child : window->findChildren<QWidget*>()) child->installEventFilter(this);
 }
-
-void KeyPreview::watch(QWidget* child) { child->installEventFilter(this); }
 
 bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
 {

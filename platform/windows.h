@@ -17,23 +17,32 @@ void centreOnScreen(QWidget* window);
 // Centred across, with 1/topShare of the free height above it (2 centres it).
 void placeOnScreen(QWidget* window, int topShare);
 
-// A window that takes the main window's place while it is on screen. Coming on screen is its
-// activation; focus coming back from one of its message boxes is not. However it is left, it
-// says so with left(), so that the main window comes back.
-class SideWindow : public QWidget {
+// One of the program's windows. Coming on screen is its activation; focus coming back from one of
+// its message boxes is not.
+class Window : public QWidget {
     Q_OBJECT
 public:
-    explicit SideWindow(QWidget* parent = nullptr) : QWidget(parent, Qt::Window) {}
+    explicit Window(QWidget* parent = nullptr) : QWidget(parent, Qt::Window) {}
+
+protected:
+    virtual void activate() {}
+    void showEvent(QShowEvent* event) override;
+};
+
+// A window that takes the main window's place while it is on screen. However it is left, it
+// says so with left(), so that the main window comes back.
+class SideWindow : public Window {
+    Q_OBJECT
+public:
+    using Window::Window;
 
 signals:
     void left();
 
 protected:
-    virtual void Form_Activate() {}
     // A close through the title bar; by default the window is simply left.
-    virtual void Form_Unload() { emit left(); }
+    virtual void closedByTitleBar() { emit left(); }
 
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 };
 
@@ -50,8 +59,6 @@ public:
     using Handler = std::function<bool(int key)>;
     // The handler returns true when it took the key.
     KeyPreview(QWidget* window, Handler handler);
-    // Children added after construction must be registered.
-    void watch(QWidget* child);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -224,7 +224,7 @@ void PlayerWindow::Bild33_Click()
 
 void PlayerWindow::Bild34_Click() { emit left(); }
 
-void PlayerWindow::Form_Activate()
+void PlayerWindow::activate()
 {
     // A child can type at once, replacing the first name.
     nameBoxes_[0]->setFocus();

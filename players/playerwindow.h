@@ -33,7 +33,7 @@ signals:
     void accepted();
 
 protected:
-    void Form_Activate() override;
+    void activate() override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -92,8 +92,8 @@ void CatchGame::PlaceDigits()
     for (int i = 1; i <= catchSequence_.size(); ++i) {
         // A taken cell means both coordinates are drawn again, column first.
         do {
-            digitCol_[i] = random_.wholeNumber(kDigitCols, 0);
-            digitRow_[i] = random_.wholeNumber(kFieldRows, 0);
+            digitCol_[i] = random_.between(0, kDigitCols - 1);
+            digitRow_[i] = random_.between(0, kFieldRows - 1);
         } while (cellTaken(i));
         print(i);
     }

@@ -16,14 +16,13 @@
 using platform::designFont;
 using platform::kFrameGrey;
 using platform::kNavy;
+using platform::kRed;
 using platform::kSansSerif;
 using platform::Label;
 using platform::PictureBox;
 using platform::Shape;
 
 namespace {
-
-const QColor kRed(255, 0, 0);
 
 // The top row's captions stand on the white frames and let them show through: the seconds
 // and their unit overlap by a pixel, and an opaque unit would cut off the last digit.
@@ -69,7 +68,7 @@ CatchWindow::CatchWindow(platform::Services& services) : services_(services), ga
     clock_->setInterval(1000);
     // The seconds are counted aloud by the children: a coarse timer would run up to 5 % fast.
     clock_->setTimerType(Qt::PreciseTimer);
-    connect(clock_, &QTimer::timeout, this, &CatchWindow::Zeit1_Timer);
+    connect(clock_, &QTimer::timeout, this, &CatchWindow::clockTick);
 
     keys_ = new platform::KeyPreview(this, [this](int key) { return Form_KeyDown(key); });
 
@@ -168,7 +167,7 @@ void CatchWindow::printField()
 
 void CatchWindow::Form_Load() { platform::centreOnScreen(this); }
 
-void CatchWindow::Form_Activate()
+void CatchWindow::activate()
 {
     game_.activate();
     render();
@@ -193,7 +192,7 @@ void CatchWindow::Bild5_Click()
     field_->setFocus(Qt::OtherFocusReason);
 }
 
-void CatchWindow::Zeit1_Timer()
+void CatchWindow::clockTick()
 {
     step([this] { game_.tick(slider_->value()); });
 }

@@ -28,14 +28,14 @@ public:
     // Copies the game's state onto the controls.
     void render();
 
-    void Zeit1_Timer();
+    void clockTick();
 
 private:
     void buildTopRow();
     void buildFieldAndLabels();
 
     void Form_Load();
-    void Form_Activate() override;
+    void activate() override;
     bool Form_KeyDown(int key);
     void Bild5_Click();
     void HBildlauf1_Change(int value);
@@ -45,7 +45,7 @@ private:
     void step(const std::function<void()>& action);
     void ShowResult();
     void EndGame();
-    void Form_Unload() override { EndGame(); }
+    void closedByTitleBar() override { EndGame(); }
     void printField();
 
     platform::Services& services_;

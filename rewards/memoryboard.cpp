@@ -66,8 +66,8 @@ void MemoryBoard::CoverPair()
 
 void MemoryBoard::MarkPairFound()
 {
-    fields_[index(first_)].back = platform::QBColor(15);
-    fields_[index(second_)].back = platform::QBColor(15);
+    fields_[index(first_)].back = platform::paletteColor(15);
+    fields_[index(second_)].back = platform::paletteColor(15);
     first_ = 0;
     second_ = 0;
 }
@@ -80,7 +80,7 @@ void MemoryBoard::DealBoard()
         int drawn = 0;
         // Every pass leaves at least one free field, so the retries end.
         do {
-            drawn = random_.wholeNumber(kFields, 1);
+            drawn = random_.between(1, kFields);
         } while (digits[index(drawn)] != 0);
         digits[index(drawn)] = i / 2 + 1;
     }
@@ -91,6 +91,6 @@ void MemoryBoard::DealBoard()
 
 void MemoryBoard::EndGame()
 {
-    for (FieldLook& look : fields_) look = FieldLook{false, platform::QBColor(1)};
+    for (FieldLook& look : fields_) look = FieldLook{false, platform::paletteColor(1)};
     dealt_ = false;
 }

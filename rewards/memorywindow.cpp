@@ -16,11 +16,7 @@ using platform::kSansSerif;
 using platform::Label;
 using platform::plainNumber;
 
-namespace {
-
-const QColor kBlue(0, 0, 192);
-
-} // namespace
+namespace {} // namespace
 
 MemoryWindow::MemoryWindow(platform::Services& services) : services_(services), board_(services.random)
 {
@@ -36,7 +32,7 @@ MemoryWindow::MemoryWindow(platform::Services& services) : services_(services), 
     instructions->setCaption(QStringLiteral("Zahlenmemory: Immer zwei Felder haben die gleichen Ziffern,  "
                                             "klicke die Felder an und suche so alle Paare."));
     instructions->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    instructions->setForeColor(kBlue);
+    instructions->setForeColor(platform::kDeepBlue);
     instructions->setBackColor(kLightGrey);
     instructions->setSingleBorder();
 

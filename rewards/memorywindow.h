@@ -28,7 +28,7 @@ private:
     void exitClick();
     void ShowResult();
     void EndGame();
-    void Form_Unload() override { EndGame(); }
+    void closedByTitleBar() override { EndGame(); }
     // Copies the board onto the fields and the hidden state labels.
     void render();
 

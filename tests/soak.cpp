@@ -84,7 +84,7 @@ public:
         note(fmt("box \"%1\" over %2", message.title, parent ? parent->objectName() : "-"));
         // A modal box lets only the timers through; a child may leave it open for a while.
         ++boxDepth_;
-        if (boxDepth_ < 4 && chance(program_->form1().rollTimer().isActive() ? 0.6 : 0.3))
+        if (boxDepth_ < 4 && chance(program_->contestWindow().rollTimer().isActive() ? 0.6 : 0.3))
             for (int n = 1 + pick(15); n > 0; --n) tick();
         --boxDepth_;
         const auto result = message.buttons == platform::MsgButtons::Ok ? Ok : chance(0.35) ? Yes : No;
@@ -118,11 +118,11 @@ private:
         scores_ = {};
         program_ = std::make_unique<Program>(
             platform::Services{*this, random_, clock_, *this, *this, [this] { ended_ = true; }});
-        QObject::connect(&program_->form1(), &ContestWindow::gameWon, [this] { ++wins_, ++seen["won games"]; });
-        program_->form1().show();
+        QObject::connect(&program_->contestWindow(), &ContestWindow::gameWon, [this] { ++wins_, ++seen["won games"]; });
+        program_->contestWindow().show();
         flush();
         for (const char* name : {"Bezeichnung1", "Bezeichnung2"})
-            nameGeometry_[name] = control(&program_->form1(), name)->geometry();
+            nameGeometry_[name] = control(&program_->contestWindow(), name)->geometry();
     }
 
     void step()
@@ -207,10 +207,10 @@ private:
         CatchWindow* fang = windows<CatchWindow>().value(0);
         const QTimer* clock = fang ? fang->findChild<QTimer*>("Zeit1") : nullptr;
         const bool catching = clock && clock->isActive();
-        const bool roll = program_->form1().rollTimer().isActive() && (!catching || chance(0.5));
+        const bool roll = program_->contestWindow().rollTimer().isActive() && (!catching || chance(0.5));
         if (!roll && !catching) return;
         note(roll ? "tick of the roll" : "tick of the catching clock");
-        roll ? program_->form1().Zeit1_Timer() : fang->Zeit1_Timer();
+        roll ? program_->contestWindow().rollTick() : fang->clockTick();
     }
 
     // What a child who plays along does: the right answer, a step towards the next digit, a memory field.
@@ -263,7 +263,7 @@ private:
 
     QString contestBroken()
     {
-        ContestWindow& main = program_->form1();
+        ContestWindow& main = program_->contestWindow();
         const ContestState& s = main.contest().state();
         const int wins = std::exchange(wins_, 0);
         const auto was = std::exchange(scores_, s.scores);
@@ -334,7 +334,7 @@ private:
         if (!sheet) return pageSheet_ = false, QString(); // the next showing draws a whole chain
         auto* tasks = control<QListWidget>(sheet, "Liste1");
         auto* solutions = control<QListWidget>(sheet, "Liste2");
-        const int base = program_->sheetSettings.sheetRangeBase, n = tasks->count();
+        const int base = program_->sheetSettings().sheetRangeBase, n = tasks->count();
         const qsizetype width = worksheets::solutionLine(base, base, '+', 1, base).size();
         if (n != solutions->count()) return fmt("%1 tasks, %2 solutions", n, solutions->count());
         for (QListWidget* list : {tasks, solutions})
@@ -352,7 +352,7 @@ private:
         for (Label* label : window->findChildren<Label*>()) {
             // The catcher is a block of colour: its caption is never seen.
             if (!label->isVisibleTo(window) || label->foreColor() == label->backColor()) continue;
-            if (window == &program_->form1() && nameGeometry_.contains(label->objectName())) {
+            if (window == &program_->contestWindow() && nameGeometry_.contains(label->objectName())) {
                 if (label->geometry() != nameGeometry_[label->objectName()]) return label->objectName() + " moved";
                 continue;
             }

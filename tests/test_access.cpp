@@ -53,7 +53,8 @@ private slots:
         Program& p = t.program;
         QStringList faults;
         int buttons = 0;
-        for (QWidget* window : QWidgetList{&p.form1(), &p.form2(), &p.form3(), &p.info(), &p.memo(), &p.fang()}) {
+        for (QWidget* window : QWidgetList{&p.contestWindow(), &p.playerWindow(), &p.worksheetWindow(), &p.infoWindow(),
+                                           &p.memoryWindow(), &p.catchWindow()}) {
             window->show();
             QSet<QObject*> reached;
             walk(QAccessible::queryAccessibleInterface(window), reached, faults, window->objectName());
@@ -71,14 +72,14 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
         QCOMPARE(buttons, 9 + 2 + 8 + 2 + 19 + 3); // the menu, arrow number and die; 18 memory fields
 
-        ContestWindow& main = p.form1();
+        ContestWindow& main = p.contestWindow();
         main.show();
         const auto ear = [&](const char* n) { return QAccessible::queryAccessibleInterface(control(&main, n)); };
         ear("Bild21")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(t.dialogs.shown.size(), 1);
         QCOMPARE(t.dialogs.shown[0].title, QStringLiteral("Pelko-Morvelt: Hilfe"));
         click(&main, "Bild13");
-        for (int tick = 0; tick < 10; ++tick) main.Zeit1_Timer();
+        for (int tick = 0; tick < 10; ++tick) main.rollTick();
         main.slider()->setValue(57);
         QCOMPARE(ear("Bezeichnung3")->text(QAccessible::Name), QStringLiteral("Antwort bestätigen: 57"));
         QVERIFY(ear("Bild13")->text(QAccessible::Name).contains(QRegularExpression("^Würfel 1: [1-9]$")));
@@ -90,10 +91,10 @@ private slots:
     void theGalleryAnswersTheKeyboard()
     {
         TestProgram t;
-        ContestWindow& main = t.program.form1();
+        ContestWindow& main = t.program.contestWindow();
         main.show();
         click(&main, "Bild24");
-        PlayerWindow& setup = t.program.form2();
+        PlayerWindow& setup = t.program.playerWindow();
         QApplication::setActiveWindow(&setup);
         auto* first = control<QLineEdit>(&setup, "Text1");
         const auto shows = [&](const char* name) { return control<PictureBox>(&setup, name)->picture().title(); };

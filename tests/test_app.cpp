@@ -15,12 +15,12 @@ private slots:
     void windowsBetweenRollsAndTheLifeOfTheLock()
     {
         TestProgram t;
-        ContestWindow& main = t.program.form1();
+        ContestWindow& main = t.program.contestWindow();
         main.show();
         click(&main, "Bild13"); // a roll runs
         click(&main, "Bild26");
         click(&main, "Bild25");
-        QVERIFY(main.isVisible() && !t.program.hasInfo());
+        QVERIFY(main.isVisible() && !t.program.hasInfoWindow());
         main.rollTimer().stop();
         // Left by its exit button, the one worksheet window is only hidden: each showing must colour its label.
         QPointer<WorksheetWindow> sheets;
@@ -28,26 +28,26 @@ private slots:
         const auto lockColour = [&] {
             settle();
             click(&main, "Bild26");
-            if (!sheets) sheets = &t.program.form3();
-            colours += control<platform::Label>(&t.program.form3(), "Bezeichnung12")->foreColor().name();
-            click(&t.program.form3(), "Bild1");
+            if (!sheets) sheets = &t.program.worksheetWindow();
+            colours += control<platform::Label>(&t.program.worksheetWindow(), "Bezeichnung12")->foreColor().name();
+            click(&t.program.worksheetWindow(), "Bild1");
         };
         lockColour();
         QVERIFY(main.isVisible());
         click(&main, "Bild25");
-        const QRect area = t.program.info().screen()->availableGeometry();
-        const QSize free = area.size() - t.program.info().frameGeometry().size();
-        QCOMPARE(t.program.info().pos(), area.topLeft() + QPoint(free.width() / 2, free.height() / 4));
-        control<QCheckBox>(&t.program.info(), "Kontroll1")->click();
-        click(&t.program.info(), "Bild1");
+        const QRect area = t.program.infoWindow().screen()->availableGeometry();
+        const QSize free = area.size() - t.program.infoWindow().frameGeometry().size();
+        QCOMPARE(t.program.infoWindow().pos(), area.topLeft() + QPoint(free.width() / 2, free.height() / 4));
+        control<QCheckBox>(&t.program.infoWindow(), "Kontroll1")->click();
+        click(&t.program.infoWindow(), "Bild1");
         lockColour();
         click(&main, "Bild25");
-        QVERIFY(t.program.info().close());
+        QVERIFY(t.program.infoWindow().close());
         settle();
-        QVERIFY(main.isVisible() && !t.program.hasInfo());
+        QVERIFY(main.isVisible() && !t.program.hasInfoWindow());
         lockColour();
         QCOMPARE(colours, QStringList({"#ff0000", "#0000ff", "#ff0000"}));
-        QCOMPARE(sheets.data(), &t.program.form3());
+        QCOMPARE(sheets.data(), &t.program.worksheetWindow());
 
         click(&main, "Bild26");
         click(sheets, "Bild3");
@@ -56,7 +56,8 @@ private slots:
         settle();
         QVERIFY(!sheets && main.isVisible());
         click(&main, "Bild26");
-        QCOMPARE(caption(&t.program.form3(), "Bezeichnung6") + caption(&t.program.form3(), "Bezeichnung5"),
+        QCOMPARE(caption(&t.program.worksheetWindow(), "Bezeichnung6") +
+                     caption(&t.program.worksheetWindow(), "Bezeichnung5"),
                  QString(" 2 Würfel 100-200"));
     }
 };

@@ -10,7 +10,7 @@ using namespace platform;
 namespace {
 
 struct ShownFang {
-    ShownFang() { switchWindow(&t.program.form1(), &window); }
+    ShownFang() { switchWindow(&t.program.contestWindow(), &window); }
     // Seconds, then the row of caught, next and remaining digits; and whether the clock and the catcher are on.
     QString seen()
     {
@@ -35,7 +35,7 @@ struct ShownFang {
             keys({game.catcherRow() < game.nextDigitRow() ? Qt::Key_Down : Qt::Key_Up});
     }
     TestProgram t;
-    CatchWindow& window = t.program.fang();
+    CatchWindow& window = t.program.catchWindow();
 };
 
 } // namespace
@@ -74,16 +74,16 @@ private slots:
     {
         ShownFang fang;
         click(&fang.window, "Bild5");
-        for (int i = 0; i < 7; ++i) fang.window.Zeit1_Timer();
+        for (int i = 0; i < 7; ++i) fang.window.clockTick();
         QString duringResult;
         fang.t.dialogs.whileOpen = [&](const Message&) {
             duringResult = fang.seen();
-            fang.window.Zeit1_Timer();
+            fang.window.clockTick();
         };
         for (int digit = 0; digit <= 9; ++digit) fang.walkToNextDigit();
         QCOMPARE(messages(fang.t.dialogs), QStringList{"Du hast es in 7 Sekunden geschafft.\r|Wendolix|OK||"});
         QCOMPARE(duringResult, "7|0123456789|||still|+");
-        QVERIFY(!fang.window.isVisible() && fang.t.program.form1().isVisible());
+        QVERIFY(!fang.window.isVisible() && fang.t.program.contestWindow().isVisible());
     }
 
     // The clock runs on while a box is open; its closing, or a restore from the task bar, keeps the game. Yes to
@@ -94,7 +94,7 @@ private slots:
         click(&fang.window, "Bild5");
         fang.walkToNextDigit();
         fang.t.dialogs.whileOpen = [&](const Message&) {
-            if (fang.seen().contains("ticks")) fang.window.Zeit1_Timer();
+            if (fang.seen().contains("ticks")) fang.window.clockTick();
             for (auto type : {QEvent::WindowActivate, QEvent::FocusIn}) {
                 QEvent event(type);
                 QCoreApplication::sendEvent(&fang.window, &event);
@@ -109,14 +109,14 @@ private slots:
         QCOMPARE(fang.seen(), "2|0|1|23456789|ticks|+");
         fang.t.dialogs.answers.push_back(MsgResult::Yes);
         fang.keys({Qt::Key_Escape});
-        QVERIFY(!fang.window.isVisible() && fang.t.program.form1().isVisible());
+        QVERIFY(!fang.window.isVisible() && fang.t.program.contestWindow().isVisible());
 
         // A memory game in between deals from the same generator; the catcher is the catching game's own.
-        MemoryWindow& memo = fang.t.program.memo();
-        switchWindow(&fang.t.program.form1(), &memo);
+        MemoryWindow& memo = fang.t.program.memoryWindow();
+        switchWindow(&fang.t.program.contestWindow(), &memo);
         click(&memo, "Bezeichnung1");
         memo.close();
-        switchWindow(&fang.t.program.form1(), &fang.window);
+        switchWindow(&fang.t.program.contestWindow(), &fang.window);
         fang.keys({Qt::Key_Right, Qt::Key_Down});
         QCOMPARE(control<PictureBox>(&fang.window, "Bild5")->printedText().size(), 2); // the invitation to start
         QCOMPARE(fang.seen(), "0||0|123456789|still|");
@@ -124,7 +124,7 @@ private slots:
         fang.keys({Qt::Key_Right, Qt::Key_Up});
         QCOMPARE(control(&fang.window, "Bezeichnung8")->pos(), twipsPoint(4000, 2000));
         fang.window.close(); // the title bar ends the game the same way
-        QVERIFY(fang.t.program.form1().isVisible() && fang.seen().contains("still"));
+        QVERIFY(fang.t.program.contestWindow().isVisible() && fang.seen().contains("still"));
     }
 };
 

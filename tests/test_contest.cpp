@@ -21,7 +21,7 @@ struct Game {
         if (!QTest::qWaitForWindowActive(&window)) qFatal("the main window did not become active");
     }
     TestProgram t;
-    ContestWindow& window = t.program.form1();
+    ContestWindow& window = t.program.contestWindow();
     const ContestState& state() const { return window.contest().state(); }
 
     QString caption(const char* name) { return ::caption(&window, name); }
@@ -49,7 +49,7 @@ struct Game {
             t.scripted.values.push_back(sign == Sign::Minus ? 0.75 : 0.25);
             for (int face : faces) t.scripted.values.push_back((face - 0.5) / 9);
         }
-        for (int i = 0; i < ticks && window.rollTimer().isActive(); ++i) window.Zeit1_Timer();
+        for (int i = 0; i < ticks && window.rollTimer().isActive(); ++i) window.rollTick();
     }
     void startWith(Sign sign, std::array<int, kDice> faces = {1, 1, 1})
     {
@@ -156,7 +156,7 @@ private slots:
         auto* sign = control<PictureBox>(&g.window, "Bild14");
         QVERIFY(sign->picture() == control<PictureBox>(&g.window, "Bild16")->picture());
         QCOMPARE(sign->backColor(), QColor(128, 128, 0));
-        g.window.Zeit1_Timer();
+        g.window.rollTick();
         QCOMPARE(g.t.scripted.seeds, QList<double>(9, g.t.clock.seconds));
         QCOMPARE(sign->backColor(), QColor(224, 224, 224));
         QCOMPARE(g.seen(), "Pelko-Morvelt (Runde 1)|50||50|0|0|Freund ist dran!|still|oooooo");
@@ -189,7 +189,7 @@ private slots:
         QVERIFY2(g.window.rollTimer().remainingTime() <= remaining, "the roll's rhythm was restarted");
         g.roll(Sign::Plus, {4, 1, 1}, 9);
         QVERIFY(g.window.rollTimer().isActive());
-        g.window.Zeit1_Timer();
+        g.window.rollTick();
         QCOMPARE(g.seen(), "Pelko-Morvelt (Runde 3)|44||44|0|0|Computer ist dran!|still|--oo--");
     }
 
@@ -220,7 +220,7 @@ private slots:
             if (whileOpen != "nothing") continue;
             g.window.slider()->clearFocus();
             g.t.dialogs.answers.push_back(MsgResult::Yes); // leave the memory game
-            click(&g.t.program.memo(), "Bild1");
+            click(&g.t.program.memoryWindow(), "Bild1");
             QCOMPARE(g.window.focusWidget(), g.window.slider()); // given at once, not by the window system
             QCOMPARE(g.seen(), "Pelko-Morvelt (Runde 4)|52|53|53|0|0|Computer ist dran!|still|--oo--");
             g.key(Qt::Key_Enter);
@@ -242,7 +242,7 @@ private slots:
         QCOMPARE(messages(g.t.dialogs),
                  QStringList{"Jetzt gibt es ein Belohnungsspiel.\r|Computer hat gewonnen!|OK||"});
         QCOMPARE(g.seen(), "Pelko-Morvelt (Runde 3)|||50|0|1|" + kStart + "|still|--oo--");
-        CatchWindow& fang = g.t.program.fang();
+        CatchWindow& fang = g.t.program.catchWindow();
         QVERIFY(fang.isVisible() && !g.window.isVisible());
         click(&fang, "Bild5");
         QWidget* catcher = control(&fang, "Bezeichnung8");
@@ -271,7 +271,7 @@ private slots:
         g.click("Bild13");
         g.setArrow(3); // 3 - 3: Computer wins
         g.roll(Sign::Minus, {3, 1, 1});
-        g.t.program.fang().close();
+        g.t.program.catchWindow().close();
         g.startWith(Sign::Plus);
         g.answer(51);
         g.choose("Bild22", "Liste2", 2);
@@ -311,7 +311,7 @@ private slots:
     void timersKeepRealTime()
     {
         Game g;
-        auto* clock = control<QTimer>(&g.t.program.fang(), "Zeit1");
+        auto* clock = control<QTimer>(&g.t.program.catchWindow(), "Zeit1");
         QCOMPARE(QList({g.window.rollTimer().timerType(), clock->timerType()}),
                  QList({Qt::PreciseTimer, Qt::PreciseTimer}));
         QCOMPARE(QList({g.window.rollTimer().interval(), clock->interval()}), QList({500, 1000}));

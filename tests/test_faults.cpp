@@ -35,17 +35,17 @@ private slots:
         TestProgram t;
         Program& p = t.program;
         t.clipboard.accepts = false;
-        p.form1().show();
-        click(&p.form1(), "Bild25");
-        control<QCheckBox>(&p.info(), "Kontroll1")->click();
-        click(&p.info(), "Bild1");
-        click(&p.form1(), "Bild26");
+        p.contestWindow().show();
+        click(&p.contestWindow(), "Bild25");
+        control<QCheckBox>(&p.infoWindow(), "Kontroll1")->click();
+        click(&p.infoWindow(), "Bild1");
+        click(&p.contestWindow(), "Bild26");
         t.dialogs.answers = {platform::MsgResult::Yes, platform::MsgResult::Ok, platform::MsgResult::Yes};
         t.printer.result = platform::PrintResult::Failed;
-        click(&p.form3(), "Bild5");
+        click(&p.worksheetWindow(), "Bild5");
         t.printer.result = platform::PrintResult::Printed;
-        click(&p.form3(), "Bild6");
-        click(&p.form3(), "Bild8");
+        click(&p.worksheetWindow(), "Bild6");
+        click(&p.worksheetWindow(), "Bild8");
         const QStringList told = messages(t.dialogs);
         QCOMPARE(told.size(), 5);
         QCOMPARE(told[1], "Der Druckauftrag konnte nicht ausgeführt werden.\rDas Arbeitsblatt wurde nicht gedruckt.\r|"
@@ -64,25 +64,26 @@ private slots:
             RealBoxes boxes;
             TestProgram t(which < 4 ? &boxes : nullptr);
             Program& p = t.program;
-            p.form1().show();
-            if (which == 1) click(&p.form1(), "Bild26");
-            QWidget* window = std::array<QWidget*, 5>{&p.form1(), &p.form3(), &p.memo(), &p.fang(), &p.memo()}[which];
-            platform::switchWindow(&p.form1(), window);
+            p.contestWindow().show();
+            if (which == 1) click(&p.contestWindow(), "Bild26");
+            QWidget* window = std::array<QWidget*, 5>{&p.contestWindow(), &p.worksheetWindow(), &p.memoryWindow(),
+                                                      &p.catchWindow(), &p.memoryWindow()}[which];
+            platform::switchWindow(&p.contestWindow(), window);
             boxes.whileOpen = [window] { window->close(); };
             t.dialogs.answers = {platform::MsgResult::Yes};
             t.dialogs.whileOpen = [&p](const platform::Message&) { p.end(); };
             click(window, std::array{"Bild20", "Bild7", "Bild1", "Bild1", "Bild1"}[which]);
             settle();
-            QCOMPARE(std::tuple(int(windows(true).size()), t.endCalls, p.form1().isVisible()),
+            QCOMPARE(std::tuple(int(windows(true).size()), t.endCalls, p.contestWindow().isVisible()),
                      which % 4 ? std::tuple(1, 0, true) : std::tuple(0, 1, false));
         }
         TestProgram t;
-        ContestWindow& main = t.program.form1();
+        ContestWindow& main = t.program.contestWindow();
         main.show();
         click(&main, "Bild13");
         for (int answer = 0; answer < 3; ++answer) {
             if (answer == 2) t.dialogs.whileOpen = [&](const platform::Message&) { main.close(); };
-            for (int tick = 0; tick < 10; ++tick) main.Zeit1_Timer();
+            for (int tick = 0; tick < 10; ++tick) main.rollTick();
             main.slider()->setValue(main.contest().state().taskResult);
             QTest::keyClick(main.slider(), Qt::Key_Return);
         }

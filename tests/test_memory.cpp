@@ -7,7 +7,7 @@
 namespace {
 
 struct ShownMemo {
-    explicit ShownMemo(const QList<int>& fields = {}) : memo(t.program.memo())
+    explicit ShownMemo(const QList<int>& fields = {}) : memo(t.program.memoryWindow())
     {
         // Draws for two deals: the first puts digit d under fields 2d-1 and 2d, the second fills backwards.
         for (int i = 1; i <= 36; ++i) t.scripted.values.push_back(((i <= 18 ? i : 37 - i) - 0.5) / 18);
@@ -36,7 +36,10 @@ struct ShownMemo {
         }
         return looks + '|' + state(23) + '|' + state(24);
     }
-    bool ended() { return !memo.isVisible() && t.program.form1().isVisible() && game().startsWith(QString(18, '.')); }
+    bool ended()
+    {
+        return !memo.isVisible() && t.program.contestWindow().isVisible() && game().startsWith(QString(18, '.'));
+    }
 
     TestProgram t;
     MemoryWindow& memo;
@@ -62,7 +65,7 @@ private slots:
         QCOMPARE(messages(m.t.dialogs), QStringList{"  Das Spiel ist beendet!\r|Memory|OK||"});
         QCOMPARE(whileMessageOpen, QString(18, '#') + "|0|0");
         QVERIFY(m.ended());
-        platform::switchWindow(&m.t.program.form1(), &m.memo);
+        platform::switchWindow(&m.t.program.contestWindow(), &m.memo);
         m.click({4}); // the next visit deals afresh; face down stays navy
         QCOMPARE(QStringList({m.state(21), m.game()}), QStringList({"998877665544332211", "...8..............| 4|0"}));
         // Leaving by the exit button's question, or through the title bar, ends the game too.
@@ -70,7 +73,7 @@ private slots:
         m.click({0});
         QCOMPARE(messages(m.t.dialogs).last(), "  Dieses Spiel jetzt beenden?|Zahlenmemory|YesNo|?|No first");
         QVERIFY(m.ended());
-        platform::switchWindow(&m.t.program.form1(), &m.memo);
+        platform::switchWindow(&m.t.program.contestWindow(), &m.memo);
         m.click({1});
         QVERIFY(m.memo.close() && m.ended());
     }

@@ -10,7 +10,7 @@ class PlatformTest : public QObject {
     Q_OBJECT
 private slots:
     // Unseeded generators start apart, so the first worksheet of a run is not the same every day.
-    void randomNumbersStartApart() { QVERIFY(platform::StdRandom().Rnd() != platform::StdRandom().Rnd()); }
+    void randomNumbersStartApart() { QVERIFY(platform::StdRandom().uniform() != platform::StdRandom().uniform()); }
 
     // Qt's own texts read German on any desktop: the menu a right click opens in a name box.
     void qtSpeaksGerman()
@@ -33,7 +33,7 @@ private slots:
                                        {128, 128, 128}, {0, 0, 255},   {0, 255, 0},   {0, 255, 255},
                                        {255, 0, 0},     {255, 0, 255}, {255, 255, 0}, {255, 255, 255}};
         QList<QColor> seen;
-        for (int i = 0; i <= 16; ++i) seen += QBColor(i);
+        for (int i = 0; i <= 16; ++i) seen += paletteColor(i);
         QCOMPARE(seen, palette + QList<QColor>{Qt::black});
     }
 

@@ -16,8 +16,8 @@ QByteArray galleryName(int index) { return "Bild" + QByteArray::number(index < 3
 struct App {
     App() { main.show(); }
     TestProgram t;
-    ContestWindow& main = t.program.form1();
-    PlayerWindow& setup() { return t.program.form2(); }
+    ContestWindow& main = t.program.contestWindow();
+    PlayerWindow& setup() { return t.program.playerWindow(); }
     void open() { click(&main, "Bild24"); }
     void type(const char* box, const QString& text) { control<QLineEdit>(&setup(), box)->setText(text); }
     platform::Picture picture(QWidget* in, const char* name) { return control<PictureBox>(in, name)->picture(); }
@@ -50,7 +50,7 @@ private slots:
         App a;
         click(&a.main, "Bild13"); // a die starts a roll
         a.open();
-        QVERIFY(a.main.isVisible() && !a.t.program.hasForm2());
+        QVERIFY(a.main.isVisible() && !a.t.program.hasPlayerWindow());
         a.main.rollTimer().stop();
 
         for (const auto& leave : std::initializer_list<std::function<void(App&)>>{
@@ -67,7 +67,7 @@ private slots:
             QCOMPARE(caption(&a.main, "Bezeichnung1"), QStringLiteral("Freund"));
         }
         settle();
-        QVERIFY(!a.t.program.hasForm2());
+        QVERIFY(!a.t.program.hasPlayerWindow());
 
         // Enter in the first name goes on to the second; there Enter, the keypad's too, is the tick and carries
         // both names as typed and both slot pictures. A drop on a name box keeps the name.
@@ -90,7 +90,7 @@ private slots:
         a.type("Text2", QStringLiteral("שלום"));
         click(&a.setup(), "Bild33");
         click(&a.main, "Bild13");
-        while (a.main.rollTimer().isActive()) a.main.Zeit1_Timer();
+        while (a.main.rollTimer().isActive()) a.main.rollTick();
         QCOMPARE(caption(&a.main, "Bezeichnung6"), QStringLiteral(" ist dran!"));
         a.main.slider()->setValue(a.main.contest().state().taskResult - a.main.contest().state().rangeBase);
         click(&a.main, "Bezeichnung3");

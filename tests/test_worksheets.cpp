@@ -51,7 +51,7 @@ struct Shown {
     TestProgram t;
     SheetSettings settings;
     bool locked = true;
-    WorksheetWindow window{t.program.services, settings, [this] { return locked; }};
+    WorksheetWindow window{t.services, settings, [this] { return locked; }};
 };
 
 } // namespace

@@ -70,7 +70,7 @@ Sheet BuildSheet(platform::Random& random, const SheetSettings& settings)
     // The dice first, then the sign: the order of draws is part of the rule.
     auto drawOperand = [&] {
         int sum = 0;
-        for (int die = 0; die < settings.sheetDice; ++die) sum += random.wholeNumber(9, 1);
+        for (int die = 0; die < settings.sheetDice; ++die) sum += random.between(1, 9);
         return sum;
     };
     auto write = [&](char sign, int operand, bool first) {
@@ -82,7 +82,7 @@ Sheet BuildSheet(platform::Random& random, const SheetSettings& settings)
 
     // From the middle no first task can leave the range, so it needs no test.
     const int firstOperand = drawOperand();
-    write(random.wholeNumber(2, 1) == 1 ? '+' : '-', firstOperand, true);
+    write(random.between(1, 2) == 1 ? '+' : '-', firstOperand, true);
 
     for (int task = 0; task < kFurtherTasks; ++task) {
         int operand = 0;
@@ -90,7 +90,7 @@ Sheet BuildSheet(platform::Random& random, const SheetSettings& settings)
         // A draw that would leave the range is no task: draw both again.
         do {
             operand = drawOperand();
-            sign = random.wholeNumber(2, 1) == 1 ? '+' : '-';
+            sign = random.between(1, 2) == 1 ? '+' : '-';
         } while ((sign == '+' && chainValue + operand > kRangeWidth) || (sign == '-' && chainValue - operand < 0));
         write(sign, operand, false);
         if (chainValue <= 0 || chainValue >= kRangeWidth) break;

@@ -13,8 +13,10 @@
 #include <QShowEvent>
 
 using platform::designFont;
+using platform::kBlue;
 using platform::kLightGrey;
 using platform::kNavy;
+using platform::kRed;
 using platform::kSansSerif;
 using platform::Label;
 using platform::MsgButtons;
@@ -22,8 +24,6 @@ using platform::MsgIcon;
 
 namespace {
 
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
 const QColor kExitBack(0, 0, 192);
 const QColor kGrey(192, 192, 192);
 constexpr int kListHeight = 5700;
@@ -134,7 +134,7 @@ void WorksheetWindow::buildLists()
     connect(solutions_, &QListWidget::currentRowChanged, tasks_, [this](int row) { tasks_->setCurrentRow(row); });
 }
 
-void WorksheetWindow::Form_Activate()
+void WorksheetWindow::activate()
 {
     for (QListWidget* list : {tasks_, solutions_}) list->resize(list->width(), platform::px(kListHeight));
     printerState_->setForeColor(printingLocked_() ? kRed : kBlue);

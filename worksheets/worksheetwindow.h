@@ -27,7 +27,7 @@ private:
     void buildBar();
     void buildLists();
 
-    void Form_Activate() override;
+    void activate() override;
     void newSheetClick();
     void diceClick();
     void rangeClick();

@@ -13,7 +13,7 @@ platform::MsgResult ScriptedDialogs::show(QWidget*, const platform::Message& mes
     return answer;
 }
 
-double ScriptedRandom::Rnd()
+double ScriptedRandom::uniform()
 {
     if (values.empty()) return next = std::fmod(next + 0.6180339887, 1.0);
     const double value = values.front();
@@ -29,7 +29,7 @@ platform::PrintResult RecordingPrinter::endDoc()
 }
 
 TestProgram::TestProgram(platform::Dialogs* boxes)
-    : program({boxes ? *boxes : dialogs, scripted, clock, printer, clipboard, [this] { ++endCalls; }})
+    : services{boxes ? *boxes : dialogs, scripted, clock, printer, clipboard, [this] { ++endCalls; }}, program(services)
 {}
 
 QString caption(QWidget* window, const char* name) { return control<platform::Label>(window, name)->caption(); }

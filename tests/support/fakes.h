@@ -26,14 +26,14 @@ struct ScriptedDialogs final : platform::Dialogs {
 // Plays back scripted values, then a fixed sequence spread over [0, 1); records seeds.
 struct ScriptedRandom final : platform::Random {
     void seed(double value) override { seeds.append(value); }
-    double Rnd() override;
+    double uniform() override;
     std::deque<double> values;
     QList<double> seeds;
     double next = 0.0;
 };
 
 struct FixedClock final : platform::Clock {
-    double Timer() const override { return seconds; }
+    double secondsSinceMidnight() const override { return seconds; }
     double seconds = 36000.25;
 };
 
@@ -60,6 +60,7 @@ struct TestProgram {
     RecordingPrinter printer;
     RecordingClipboard clipboard;
     int endCalls = 0;
+    platform::Services services; // the fakes, as the program is given them
     Program program;
 };
 
