@@ -1,6 +1,6 @@
 # The two everyday commands: `make run` and `make test`. Optional: `make package` builds and checks the
 # .deb, `make soak` plays a million random events under sanitizers, `make bench` measures a Release build.
-.PHONY: run test build deps clean package soak bench
+.PHONY: run test build deps clean package soak bench mutants
 
 deps:
 	@scripts/install-deps.sh
@@ -41,6 +41,11 @@ bench: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release
 	bench/bench.sh build-release
+
+# Optional: each scripted breakage of tests/mutants.txt in a scratch copy, and the test that must catch it;
+# MUTANT=text runs only the lines that contain it.
+mutants: deps
+	scripts/mutants.sh $(MUTANT)
 
 clean:
 	rm -rf build build-package build-asan build-release

@@ -73,7 +73,10 @@ public:
                 if (QWidget* w = QApplication::activeModalWidget()) note("still open: " + w->objectName());
                 restart();
             }
-            if (const QString fault = broken(); !fault.isEmpty()) return report(qPrintable(fault)), false;
+            if (const QString fault = broken(); !fault.isEmpty()) {
+                report(qPrintable(fault));
+                return false;
+            }
         }
         return true;
     }
@@ -91,7 +94,11 @@ public:
         note(fmt("answer %1", QStringList{"OK", "Ja", "Nein"}[int(result)]));
         return result;
     }
-    platform::PrintResult endDoc() override { return takeLines(), platform::PrintResult(rng_() % 3); }
+    platform::PrintResult endDoc() override
+    {
+        takeLines();
+        return platform::PrintResult(rng_() % 3);
+    }
     bool setText(const QString&) override { return rng_() % 4 != 0; }
 
 private:

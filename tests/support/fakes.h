@@ -46,7 +46,11 @@ struct RecordingPrinter final : platform::LinePrinter {
 
 // Keeps each text it is given, or refuses them all.
 struct RecordingClipboard final : platform::Clipboard {
-    bool setText(const QString& text) override { return texts.append(text), accepts; }
+    bool setText(const QString& text) override
+    {
+        texts.append(text);
+        return accepts;
+    }
     QStringList texts;
     bool accepts = true;
 };

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# The mutation check: each line of tests/mutants.txt breaks one rule with a one-line change, and the
+# named test must fail on it. Runs in a scratch copy, so the working tree is never touched.
+# Usage: scripts/mutants.sh [PATTERN]  (only the mutants whose line matches PATTERN)
+set -uo pipefail
+src=$(cd "$(dirname "$0")/.." && pwd)
+table="$src/tests/mutants.txt"
+scratch=${MUTANTS_DIR:-${TMPDIR:-/tmp}/pelko-mutants}
+pattern=${1:-}
+
+rm -rf "$scratch/src" && mkdir -p "$scratch/src"
+git -C "$src" ls-files -co --exclude-standard | tar -C "$src" -cf - -T - | tar -C "$scratch/src" -xf -
+cmake -S "$scratch/src" -B "$scratch/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null ||
+    exit 1
+cmake --build "$scratch/build" -j2 >/dev/null || { echo "The unchanged code does not build." >&2; exit 1; }
+
+export QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts
+n=0 caught=0 survived=0 stale=0
+printf '%-4s %-9s %-26s %-24s %s\n' no result test file change
+while IFS=$'\t' read -r file from to tests; do
+    [[ -z "$file" || "$file" == \#* ]] && continue
+    [[ -n "$pattern" && "$file $from $to $tests" != *"$pattern"* ]] && continue
+    n=$((n + 1))
+    [ "$to" = "(removed)" ] && to=""
+    target="$scratch/src/$file"
+    cp "$target" "$scratch/original"
+    # The change must stand exactly once, or the table has gone stale.
+    count=$(FROM="$from" perl -0ne 'my $n = () = /\Q$ENV{FROM}\E/g; print $n' "$target")
+    if [ "$count" != 1 ]; then
+        result="stale($count)"
+        stale=$((stale + 1))
+    else
+        FROM="$from" TO="$to" perl -0pi -e 's/\Q$ENV{FROM}\E/$ENV{TO}/' "$target"
+        # Only what the named tests run is built: the end-to-end tests run the program itself.
+        targets=$(tr '|' '\n' <<<"$tests" | sed -e 's/^e2e_.*/pelko-morvelt x11probe a11yprobe/' | sort -u)
+        # shellcheck disable=SC2086
+        if ! cmake --build "$scratch/build" -j2 --target $targets >/dev/null 2>&1; then
+            result="nobuild"
+            stale=$((stale + 1))
+        elif ctest --test-dir "$scratch/build" -R "^($tests)\$" --timeout 300 >/dev/null 2>&1; then
+            result="SURVIVED"
+            survived=$((survived + 1))
+        else
+            result="caught"
+            caught=$((caught + 1))
+        fi
+    fi
+    cp -p "$scratch/original" "$target"
+    touch "$target"
+    printf '%-4s %-9s %-26s %-24s %s -> %s\n' "$n" "$result" "$tests" "$file" "$from" "$to"
+done <"$table"
+cmake --build "$scratch/build" -j2 >/dev/null 2>&1
+echo "$n mutants: $caught caught, $survived survived, $stale stale or not building"
+[ "$survived" -eq 0 ] && [ "$stale" -eq 0 ]
