@@ -1,6 +1,7 @@
 # The two everyday commands: `make run` and `make test`. Optional: `make package` builds and checks the
-# .deb, `make soak` plays a million random events under sanitizers, `make bench` measures a Release build.
-.PHONY: run test build deps clean package soak bench
+# .deb, `make soak` plays a million random events under sanitizers, `make bench` measures a Release build,
+# `make golden` writes the windows' snapshots afresh.
+.PHONY: run test build golden deps clean package soak bench
 
 deps:
 	@scripts/install-deps.sh
@@ -8,6 +9,10 @@ deps:
 build: deps
 	@cmake --preset default >/dev/null
 	@cmake --build --preset default
+
+# Writes tests/golden/ from the program as it is now; review the change with git diff before committing it.
+golden: build
+	PELKO_GOLDEN=write ctest --test-dir build -R '^test_golden$$' --output-on-failure
 
 run: build
 	./build/pelko-morvelt
