@@ -165,7 +165,7 @@ private slots:
         switchWindow(&memo, &fang);
         g.check(&fang, "shown");
         g.check(&fang, "started", "Bild5");
-        for (int tick = 0; tick < 3; ++tick) fang.Zeit1_Timer();
+        for (int tick = 0; tick < 3; ++tick) fang.clockTick();
         g.check(&fang, "ticks");
     }
 
