@@ -70,9 +70,9 @@ CatchWindow::CatchWindow(platform::Services& services) : services_(services), ga
     clock_->setTimerType(Qt::PreciseTimer);
     connect(clock_, &QTimer::timeout, this, &CatchWindow::clockTick);
 
-    keys_ = new platform::KeyPreview(this, [this](int key) { return Form_KeyDown(key); });
+    new platform::KeyPreview(this, [this](int key) { return keyDown(key); });
 
-    Form_Load();
+    load();
 }
 
 void CatchWindow::buildTopRow()
@@ -87,9 +87,9 @@ void CatchWindow::buildTopRow()
     }
 
     connect(iconButton("Bild1", this, 120, "exit", QStringLiteral("Spiel beenden")), &PictureBox::clicked, this,
-            &CatchWindow::Bild1_Click);
+            &CatchWindow::exitClick);
     connect(iconButton("Bild2", this, 6720, "help", QStringLiteral("Hilfe")), &PictureBox::clicked, this,
-            &CatchWindow::Bild2_Click);
+            &CatchWindow::helpClick);
 
     seconds_ = topLabel("Bezeichnung6", this, {840, 240, 495, 255}, QStringLiteral("0"), Qt::AlignRight);
     topLabel("Bezeichnung7", this, {1320, 240, 495, 255}, QStringLiteral(" Sek"), Qt::AlignHCenter);
@@ -107,7 +107,7 @@ void CatchWindow::buildTopRow()
     platform::stepOnePerNotch(slider_);
     platform::nameForUsers(slider_, QStringLiteral("Geschwindigkeit"));
     // Tracking is on, so dragging the thumb reports each value as it passes.
-    connect(slider_, &QScrollBar::valueChanged, this, &CatchWindow::HBildlauf1_Change);
+    connect(slider_, &QScrollBar::valueChanged, this, &CatchWindow::speedChange);
 }
 
 void CatchWindow::buildFieldAndLabels()
@@ -122,7 +122,7 @@ void CatchWindow::buildFieldAndLabels()
     field_->setFont(designFont(kSansSerif, 18));
     field_->setFocusPolicy(Qt::StrongFocus);
     platform::nameForUsers(field_, QStringLiteral("Spielfeld"));
-    connect(field_, &PictureBox::clicked, this, &CatchWindow::Bild5_Click);
+    connect(field_, &PictureBox::clicked, this, &CatchWindow::startOrScatter);
 
     catcher_ = new Label(QStringLiteral("Bezeichnung8"), field_, QRect(0, 0, 255, 375));
     catcher_->setFont(designFont(kSansSerif, 18));
@@ -165,7 +165,7 @@ void CatchWindow::printField()
         field_->printAt(QPoint(digit.col * kCellTwips, digit.row * kCellTwips), digit.digit);
 }
 
-void CatchWindow::Form_Load() { platform::centreOnScreen(this); }
+void CatchWindow::load() { platform::centreOnScreen(this); }
 
 void CatchWindow::activate()
 {
@@ -174,19 +174,19 @@ void CatchWindow::activate()
     field_->setFocus(Qt::OtherFocusReason);
 }
 
-bool CatchWindow::Form_KeyDown(int key)
+bool CatchWindow::keyDown(int key)
 {
     switch (key) {
-    case Qt::Key_Up: step([this] { game_.MoveUp(); }); return true;
-    case Qt::Key_Down: step([this] { game_.MoveDown(); }); return true;
-    case Qt::Key_Left: step([this] { game_.MoveLeft(); }); return true;
-    case Qt::Key_Right: step([this] { game_.MoveRight(); }); return true;
-    case Qt::Key_Escape: Bild1_Click(); return true;
+    case Qt::Key_Up: step([this] { game_.moveUp(); }); return true;
+    case Qt::Key_Down: step([this] { game_.moveDown(); }); return true;
+    case Qt::Key_Left: step([this] { game_.moveLeft(); }); return true;
+    case Qt::Key_Right: step([this] { game_.moveRight(); }); return true;
+    case Qt::Key_Escape: exitClick(); return true;
     default: return false;
     }
 }
 
-void CatchWindow::Bild5_Click()
+void CatchWindow::startOrScatter()
 {
     step([this] { game_.start(); });
     field_->setFocus(Qt::OtherFocusReason);
@@ -203,25 +203,25 @@ void CatchWindow::step(const std::function<void()>& action)
     action();
     render();
     // The result is told once, when the last digit is caught, not at every event while it is open.
-    if (!wonBefore && game_.phase() == CatchPhase::Won) ShowResult();
+    if (!wonBefore && game_.phase() == CatchPhase::Won) showResult();
 }
 
-void CatchWindow::HBildlauf1_Change(int value)
+void CatchWindow::speedChange(int value)
 {
     period_->setCaption(platform::plainNumber(value));
     field_->setFocus(Qt::OtherFocusReason);
 }
 
-void CatchWindow::Bild1_Click()
+void CatchWindow::exitClick()
 {
     const platform::MsgResult answer =
         services_.dialogs.show(this, {QStringLiteral("Dieses Spiel jetzt beenden?\r"), QStringLiteral("Zahlenfange"),
                                       platform::MsgButtons::YesNo, platform::MsgIcon::Critical});
     // On No the game goes on; the clock has kept running while the question was open.
-    if (answer == platform::MsgResult::Yes) EndGame();
+    if (answer == platform::MsgResult::Yes) endGame();
 }
 
-void CatchWindow::Bild2_Click()
+void CatchWindow::helpClick()
 {
     services_.dialogs.show(this, {QStringLiteral("Du musst die Ziffern von 0 bis 9 der Reihe\r"
                                                  "nach fangen. Gesteuert wird mit den vier\r"
@@ -230,17 +230,17 @@ void CatchWindow::Bild2_Click()
     field_->setFocus(Qt::OtherFocusReason);
 }
 
-void CatchWindow::ShowResult()
+void CatchWindow::showResult()
 {
     services_.dialogs.show(this, {QStringLiteral("Du hast es in") + platform::blankLedNumber(game_.seconds()) +
                                       QStringLiteral(" Sekunden geschafft.\r"),
                                   QStringLiteral("Wendolix")});
-    EndGame();
+    endGame();
 }
 
-void CatchWindow::EndGame()
+void CatchWindow::endGame()
 {
-    game_.EndGame();
+    game_.endGame();
     render();
     clock_->setInterval(1000);
     emit left();

@@ -21,21 +21,21 @@ bool MemoryBoard::click(int field)
 {
     if (field < 1 || field > kFields) return false;
     clicked_ = field;
-    return TurnField();
+    return turnField();
 }
 
-bool MemoryBoard::TurnField()
+bool MemoryBoard::turnField()
 {
     // The first click after the window comes up deals, then opens its field.
     if (!dealt_) {
-        DealBoard();
+        dealBoard();
         dealt_ = true;
         first_ = 0;
         second_ = 0;
     }
     const int c = clicked_;
     if (found_[index(c)]) return false; // a found field: even an open unmatched pair stays open
-    if (first_ > 0 && second_ > 0) CoverPair();
+    if (first_ > 0 && second_ > 0) coverPair();
 
     const int a = first_;
     fields_[index(c)].faceUp = true;
@@ -51,12 +51,12 @@ bool MemoryBoard::TurnField()
     if (digits_[index(a)] == digits_[index(c)]) {
         found_[index(a)] = true;
         found_[index(c)] = true;
-        MarkPairFound();
+        markPairFound();
     }
     return std::all_of(found_.begin(), found_.end(), [](bool f) { return f; });
 }
 
-void MemoryBoard::CoverPair()
+void MemoryBoard::coverPair()
 {
     fields_[index(first_)].faceUp = false;
     fields_[index(second_)].faceUp = false;
@@ -64,7 +64,7 @@ void MemoryBoard::CoverPair()
     second_ = 0;
 }
 
-void MemoryBoard::MarkPairFound()
+void MemoryBoard::markPairFound()
 {
     fields_[index(first_)].back = platform::paletteColor(15);
     fields_[index(second_)].back = platform::paletteColor(15);
@@ -72,7 +72,7 @@ void MemoryBoard::MarkPairFound()
     second_ = 0;
 }
 
-void MemoryBoard::DealBoard()
+void MemoryBoard::dealBoard()
 {
     std::array<int, kFields> digits{};
     // Digit d goes into two free fields drawn at random, 1 1 2 2 ... 9 9.
@@ -89,7 +89,7 @@ void MemoryBoard::DealBoard()
     everDealt_ = true;
 }
 
-void MemoryBoard::EndGame()
+void MemoryBoard::endGame()
 {
     for (FieldLook& look : fields_) look = FieldLook{false, platform::paletteColor(1)};
     dealt_ = false;

@@ -24,9 +24,8 @@ public:
 
     // A click on field 1..18. Returns true when it found the last pair.
     bool click(int field);
-    void DealBoard();
     // Leaving the game: every field face down in navy, nothing dealt.
-    void EndGame();
+    void endGame();
 
     bool dealt() const { return dealt_; }
     // Whether any deal has been made since the window was built.
@@ -39,9 +38,10 @@ public:
     const FieldLook& field(int k) const { return fields_[index(k)]; }
 
 private:
-    bool TurnField();
-    void CoverPair();
-    void MarkPairFound();
+    bool turnField();
+    void dealBoard();
+    void coverPair();
+    void markPairFound();
 
     static std::size_t index(int k) { return static_cast<std::size_t>(k - 1); }
 

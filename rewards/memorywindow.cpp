@@ -103,27 +103,27 @@ void MemoryWindow::fieldClick(int field)
 {
     const bool allFound = board_.click(field);
     render();
-    if (allFound) ShowResult();
+    if (allFound) showResult();
 }
 
 void MemoryWindow::exitClick()
 {
     const platform::Message question{QStringLiteral("  Dieses Spiel jetzt beenden?"), QStringLiteral("Zahlenmemory"),
                                      platform::MsgButtons::YesNo, platform::MsgIcon::Question, true};
-    if (services_.dialogs.show(this, question) == platform::MsgResult::Yes) EndGame();
+    if (services_.dialogs.show(this, question) == platform::MsgResult::Yes) endGame();
 }
 
-void MemoryWindow::ShowResult()
+void MemoryWindow::showResult()
 {
     services_.dialogs.show(this,
                            platform::Message{QStringLiteral("  Das Spiel ist beendet!\r"), QStringLiteral("Memory"),
                                              platform::MsgButtons::Ok, platform::MsgIcon::None, false});
-    EndGame();
+    endGame();
 }
 
-void MemoryWindow::EndGame()
+void MemoryWindow::endGame()
 {
-    board_.EndGame();
+    board_.endGame();
     render();
     emit left();
 }

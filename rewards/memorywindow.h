@@ -26,9 +26,9 @@ private:
 
     void fieldClick(int field);
     void exitClick();
-    void ShowResult();
-    void EndGame();
-    void closedByTitleBar() override { EndGame(); }
+    void showResult();
+    void endGame();
+    void closedByTitleBar() override { endGame(); }
     // Copies the board onto the fields and the hidden state labels.
     void render();
 
