@@ -1,21 +1,10 @@
 #include "memoryboard.h"
 
-#include "platform/colors.h"
 #include "platform/random.h"
 
 #include <algorithm>
 
-namespace {
-
-// Face down as the window is designed; after the first game's end it is navy.
-const QColor kDesignFaceDown(0, 0, 192);
-
-} // namespace
-
-MemoryBoard::MemoryBoard(platform::Random& random) : random_(random)
-{
-    fields_.fill(FieldLook{false, kDesignFaceDown});
-}
+MemoryBoard::MemoryBoard(platform::Random& random) : random_(random) {}
 
 bool MemoryBoard::click(int field)
 {
@@ -66,8 +55,8 @@ void MemoryBoard::coverPair()
 
 void MemoryBoard::markPairFound()
 {
-    fields_[index(first_)].back = platform::paletteColor(15);
-    fields_[index(second_)].back = platform::paletteColor(15);
+    fields_[index(first_)].shade = FieldShade::Found;
+    fields_[index(second_)].shade = FieldShade::Found;
     first_ = 0;
     second_ = 0;
 }
@@ -91,6 +80,6 @@ void MemoryBoard::dealBoard()
 
 void MemoryBoard::endGame()
 {
-    for (FieldLook& look : fields_) look = FieldLook{false, platform::paletteColor(1)};
+    for (FieldLook& look : fields_) look = FieldLook{false, FieldShade::Ended};
     dealt_ = false;
 }

@@ -1,17 +1,18 @@
 #pragma once
 
-#include <QColor>
-
 #include <array>
 
 namespace platform {
 class Random;
 }
 
+// A field's back: as the window is designed, navy once a game has ended, white when its pair is found.
+enum class FieldShade { Designed, Ended, Found };
+
 // How one field looks: face up it shows its digit.
 struct FieldLook {
     bool faceUp = false;
-    QColor back;
+    FieldShade shade = FieldShade::Designed;
 };
 
 // The number memory game's board.

@@ -16,7 +16,20 @@ using platform::kSansSerif;
 using platform::Label;
 using platform::plainNumber;
 
-namespace {} // namespace
+namespace {
+
+// Face down as the window is designed, navy once a game has ended, white when found.
+QColor backOf(FieldShade shade)
+{
+    switch (shade) {
+    case FieldShade::Designed: break;
+    case FieldShade::Ended: return platform::paletteColor(1);
+    case FieldShade::Found: return platform::paletteColor(15);
+    }
+    return platform::kDeepBlue;
+}
+
+} // namespace
 
 MemoryWindow::MemoryWindow(platform::Services& services) : services_(services), board_(services.random)
 {
@@ -79,7 +92,7 @@ void MemoryWindow::render()
     for (int k = 1; k <= MemoryBoard::kFields; ++k) {
         Label* field = fields_[static_cast<std::size_t>(k - 1)];
         field->setCaption(board_.field(k).faceUp ? QStringLiteral(" ") + plainNumber(board_.digit(k)) : QString());
-        field->setBackColor(board_.field(k).back);
+        field->setBackColor(backOf(board_.field(k).shade));
     }
     // The hidden labels show the game's state as the design keeps it: the layout of digits, a mask with
     // "1" for each field whose pair is still to find, the open fields in the blank-led form or "0".
