@@ -240,8 +240,7 @@ void CatchWindow::showResult()
 
 void CatchWindow::endGame()
 {
-    game_.endGame();
-    render();
+    step([this] { game_.endGame(); });
     clock_->setInterval(1000);
     emit left();
 }

@@ -6,14 +6,19 @@
 
 MemoryBoard::MemoryBoard(platform::Random& random) : random_(random) {}
 
-bool MemoryBoard::click(int field)
+void MemoryBoard::click(int field)
 {
-    if (field < 1 || field > kFields) return false;
+    if (field < 1 || field > kFields) return;
     clicked_ = field;
-    return turnField();
+    turnField();
 }
 
-bool MemoryBoard::turnField()
+bool MemoryBoard::won() const
+{
+    return dealt_ && std::all_of(found_.begin(), found_.end(), [](bool f) { return f; });
+}
+
+void MemoryBoard::turnField()
 {
     // The first click after the window comes up deals, then opens its field.
     if (!dealt_) {
@@ -23,26 +28,25 @@ bool MemoryBoard::turnField()
         second_ = 0;
     }
     const int c = clicked_;
-    if (found_[index(c)]) return false; // a found field: even an open unmatched pair stays open
+    if (found_[index(c)]) return; // a found field: even an open unmatched pair stays open
     if (first_ > 0 && second_ > 0) coverPair();
 
     const int a = first_;
     fields_[index(c)].faceUp = true;
     if (a == 0) {
         first_ = c;
-        return false;
+        return;
     }
     second_ = c;
     if (c == a) {
         second_ = 0;
-        return false;
+        return;
     }
     if (digits_[index(a)] == digits_[index(c)]) {
         found_[index(a)] = true;
         found_[index(c)] = true;
         markPairFound();
     }
-    return std::all_of(found_.begin(), found_.end(), [](bool f) { return f; });
 }
 
 void MemoryBoard::coverPair()

@@ -23,12 +23,14 @@ public:
     // Deals draw from the shared generator, which is never seeded here.
     explicit MemoryBoard(platform::Random& random);
 
-    // A click on field 1..18. Returns true when it found the last pair.
-    bool click(int field);
+    // A click on field 1..18.
+    void click(int field);
     // Leaving the game: every field face down in navy, nothing dealt.
     void endGame();
 
     bool dealt() const { return dealt_; }
+    // Every pair of the game in progress is found.
+    bool won() const;
     // Whether any deal has been made since the window was built.
     bool everDealt() const { return everDealt_; }
     int digit(int field) const { return digits_[index(field)]; } // 1..9, 0 before the first deal
@@ -39,7 +41,7 @@ public:
     const FieldLook& field(int k) const { return fields_[index(k)]; }
 
 private:
-    bool turnField();
+    void turnField();
     void dealBoard();
     void coverPair();
     void markPairFound();

@@ -54,7 +54,7 @@ MemoryWindow::MemoryWindow(platform::Services& services) : services_(services), 
 
     buildFields();
     buildStateLabels();
-    render();
+    step([] {});
 }
 
 void MemoryWindow::buildFields()
@@ -114,9 +114,16 @@ void MemoryWindow::render()
 
 void MemoryWindow::fieldClick(int field)
 {
-    const bool allFound = board_.click(field);
+    step([this, field] { board_.click(field); });
+}
+
+void MemoryWindow::step(const std::function<void()>& action)
+{
+    const bool wonBefore = board_.won();
+    action();
     render();
-    if (allFound) showResult();
+    // The result is told once, when the last pair is found.
+    if (!wonBefore && board_.won()) showResult();
 }
 
 void MemoryWindow::exitClick()
@@ -136,7 +143,6 @@ void MemoryWindow::showResult()
 
 void MemoryWindow::endGame()
 {
-    board_.endGame();
-    render();
+    step([this] { board_.endGame(); });
     emit left();
 }

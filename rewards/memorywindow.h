@@ -7,6 +7,7 @@
 #include "platform/windows.h"
 
 #include <array>
+#include <functional>
 
 namespace platform {
 class Label;
@@ -29,6 +30,8 @@ private:
     void showResult();
     void endGame();
     void closedByTitleBar() override { endGame(); }
+    // Runs one step of the game, shows what it did, and tells the result once the last pair is found.
+    void step(const std::function<void()>& action);
     // Copies the board onto the fields and the hidden state labels.
     void render();
 
