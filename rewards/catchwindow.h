@@ -30,9 +30,6 @@ public:
     void clockTick();
 
 private:
-    void buildTopRow();
-    void buildFieldAndLabels();
-
     void load();
     void activate() override;
     bool keyDown(int key);

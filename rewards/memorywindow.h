@@ -22,9 +22,6 @@ public:
     MemoryBoard& board() { return board_; }
 
 private:
-    void buildFields();
-    void buildStateLabels();
-
     void fieldClick(int field);
     void exitClick();
     void showResult();
