@@ -23,13 +23,13 @@ class CatchWindow : public platform::SideWindow {
 public:
     explicit CatchWindow(platform::Services& services);
 
-    CatchGame& game() { return game_; }
-    // Copies the game's state onto the controls.
-    void render();
-
+    const CatchGame& game() const { return game_; }
+    // One second of the clock.
     void clockTick();
 
 private:
+    // Copies the game's state onto the controls.
+    void render();
     void load();
     void activate() override;
     bool keyDown(int key);

@@ -19,7 +19,7 @@ class MemoryWindow : public platform::SideWindow {
 public:
     explicit MemoryWindow(platform::Services& services);
 
-    MemoryBoard& board() { return board_; }
+    const MemoryBoard& board() const { return board_; }
 
 private:
     void fieldClick(int field);
