@@ -54,6 +54,8 @@ PictureBox* picture(const ControlSpec& spec, QWidget* parent)
     auto* box = new PictureBox(QString::fromLatin1(spec.name), parent, spec.twips);
     if (!spec.font.family.isEmpty()) box->setFont(fontOf(spec, parent));
     if (spec.back.isValid()) box->setBackColor(spec.back);
+    // The colour of what is printed on it.
+    setColours(box, QPalette::Window, QColor(), QPalette::WindowText, spec.fore);
     if (!spec.spoken.isEmpty()) box->setSpokenRole(spec.spoken);
     if (!spec.picture.isNull()) box->setPicture(spec.picture);
     return box;

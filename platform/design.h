@@ -42,7 +42,7 @@ struct ControlSpec {
     DesignFont font;
     // The back (a frame's fill); invalid: none of its own.
     QColor back;
-    // Text, a frame's border or a line's colour; invalid for a frame: no border.
+    // Text (also what is printed on a picture), a frame's border or a line's colour; invalid for a frame: no border.
     QColor fore;
     Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop;
     int look = 0;
