@@ -141,7 +141,6 @@ PlayerWindow::PlayerWindow(QWidget* parent) : SideWindow(parent)
     hint->setForeColor(kNavy);
     hint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    // Form_Load
     platform::centreOnScreen(this);
 }
 
@@ -173,10 +172,10 @@ void PlayerWindow::buildTopRow()
 
     connect(platform::pictureButton(QStringLiteral("Bild34"), this, QRect(2640, 240, 495, 495), artwork::icon("cross"),
                                     kNavy, QStringLiteral("Abbrechen")),
-            &PictureBox::clicked, this, &PlayerWindow::Bild34_Click);
+            &PictureBox::clicked, this, &PlayerWindow::cancel);
     connect(platform::pictureButton(QStringLiteral("Bild33"), this, QRect(3240, 240, 495, 495), artwork::icon("tick"),
                                     kNavy, QStringLiteral("Übernehmen")),
-            &PictureBox::clicked, this, &PlayerWindow::Bild33_Click);
+            &PictureBox::clicked, this, &PlayerWindow::acceptPlayers);
 }
 
 void PlayerWindow::buildGallery()
@@ -200,7 +199,7 @@ void PlayerWindow::buildGallery()
     keys->setPictures(std::move(pictures));
 }
 
-void PlayerWindow::OpenPlayerSetup(const QString& firstName, const QString& secondName)
+void PlayerWindow::openPlayerSetup(const QString& firstName, const QString& secondName)
 {
     nameBoxes_[0]->setText(firstName);
     nameBoxes_[1]->setText(secondName);
@@ -216,13 +215,13 @@ platform::Picture PlayerWindow::picture(int player) const
     return player >= 0 && player < kPlayers ? slots_[static_cast<std::size_t>(player)]->picture() : platform::Picture();
 }
 
-void PlayerWindow::Bild33_Click()
+void PlayerWindow::acceptPlayers()
 {
     emit accepted();
     emit left();
 }
 
-void PlayerWindow::Bild34_Click() { emit left(); }
+void PlayerWindow::cancel() { emit left(); }
 
 void PlayerWindow::activate()
 {
@@ -241,9 +240,9 @@ void PlayerWindow::keyPressEvent(QKeyEvent* event)
         if (focusWidget() == nameBoxes_[0])
             nameBoxes_[1]->setFocus(Qt::TabFocusReason); // selects the old name, as the first box does
         else
-            Bild33_Click();
+            acceptPlayers();
         return;
-    case Qt::Key_Escape: Bild34_Click(); return;
+    case Qt::Key_Escape: cancel(); return;
     default: QWidget::keyPressEvent(event);
     }
 }

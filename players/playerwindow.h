@@ -23,7 +23,7 @@ public:
     explicit PlayerWindow(QWidget* parent = nullptr);
 
     // Takes the main window's names for this showing; the slots keep their last pictures.
-    void OpenPlayerSetup(const QString& firstName, const QString& secondName);
+    void openPlayerSetup(const QString& firstName, const QString& secondName);
 
     QString name(int player) const;
     platform::Picture picture(int player) const;
@@ -39,8 +39,8 @@ protected:
 private:
     void buildTopRow();
     void buildGallery();
-    void Bild33_Click();
-    void Bild34_Click();
+    void acceptPlayers();
+    void cancel();
 
     std::array<QLineEdit*, kPlayers> nameBoxes_{};        // Text1, Text2
     std::array<platform::PictureBox*, kPlayers> slots_{}; // Bild1, Bild2

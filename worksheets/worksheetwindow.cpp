@@ -91,27 +91,27 @@ void WorksheetWindow::buildBar()
     connect(button("Bild1", 120, 120, "exit", QStringLiteral("Zurück zum Spiel"), kExitBack),
             &platform::PictureBox::clicked, this, &WorksheetWindow::left);
     connect(button("Bild2", 720, 120, "newsheet", QStringLiteral("Neues Arbeitsblatt")), &platform::PictureBox::clicked,
-            this, &WorksheetWindow::newSheetClick);
+            this, &WorksheetWindow::newSheet);
     connect(button("Bild3", 120, 720, "dice", QStringLiteral("Anzahl der Würfel")), &platform::PictureBox::clicked,
-            this, &WorksheetWindow::diceClick);
+            this, &WorksheetWindow::changeDice);
     connect(button("Bild4", 720, 720, "range", QStringLiteral("Zahlenraum")), &platform::PictureBox::clicked, this,
-            &WorksheetWindow::rangeClick);
+            &WorksheetWindow::changeRange);
     connect(button("Bild5", 120, 1320, "printtasks", QStringLiteral("Aufgaben drucken")),
             &platform::PictureBox::clicked, this, [this] {
-                printClick(sheet_.tasks, QStringLiteral("Die Aufgaben jetzt ausdrucken?"),
+                printLines(sheet_.tasks, QStringLiteral("Die Aufgaben jetzt ausdrucken?"),
                            QStringLiteral("Aufgaben werden gedruckt ...\r\r"));
             });
     connect(button("Bild6", 720, 1320, "printsolutions", QStringLiteral("Lösungen drucken")),
             &platform::PictureBox::clicked, this, [this] {
-                printClick(sheet_.solutions, QStringLiteral("Die Lösungen jetzt ausdrucken?"),
+                printLines(sheet_.solutions, QStringLiteral("Die Lösungen jetzt ausdrucken?"),
                            QStringLiteral("Lösungen werden gedruckt ...\r\r"));
             });
     connect(button("Bild7", 120, 1920, "copytasks", QStringLiteral("Aufgaben kopieren")),
             &platform::PictureBox::clicked, this,
-            [this] { copyClick(sheet_.tasks, QStringLiteral("Die Aufgaben wurden kopiert!\r")); });
+            [this] { copyLines(sheet_.tasks, QStringLiteral("Die Aufgaben wurden kopiert!\r")); });
     connect(button("Bild8", 720, 1920, "copysolutions", QStringLiteral("Lösungen kopieren")),
             &platform::PictureBox::clicked, this,
-            [this] { copyClick(sheet_.solutions, QStringLiteral("Die Lösungen wurden kopiert!\r")); });
+            [this] { copyLines(sheet_.solutions, QStringLiteral("Die Lösungen wurden kopiert!\r")); });
 
     printerState_ = stateLabel("Bezeichnung12", this, 4200, QStringLiteral("Drucker"), kRed);
     range_ = stateLabel("Bezeichnung5", this, 4680, QStringLiteral("900-1000"), kBlue);
@@ -138,24 +138,24 @@ void WorksheetWindow::activate()
 {
     for (QListWidget* list : {tasks_, solutions_}) list->resize(list->width(), platform::px(kListHeight));
     printerState_->setForeColor(printingLocked_() ? kRed : kBlue);
-    showSheet(BuildSheet(services_.random, settings_));
+    showSheet(buildSheet(services_.random, settings_));
     range_->setCaption(worksheets::rangeCaption(settings_.sheetRangeBase));
     dice_->setCaption(worksheets::diceCaption(settings_.sheetDice));
 }
 
-void WorksheetWindow::newSheetClick() { showSheet(worksheets::BuildPageSheet(services_.random, settings_)); }
+void WorksheetWindow::newSheet() { showSheet(worksheets::buildPageSheet(services_.random, settings_)); }
 
-void WorksheetWindow::diceClick()
+void WorksheetWindow::changeDice()
 {
     settings_.sheetDice = worksheets::nextSheetDice(settings_.sheetDice);
     dice_->setCaption(worksheets::chosenDiceCaption(settings_.sheetDice));
-    newSheetClick();
+    newSheet();
 }
 
-void WorksheetWindow::rangeClick()
+void WorksheetWindow::changeRange()
 {
     settings_.sheetRangeBase = worksheets::nextSheetRangeBase(settings_.sheetRangeBase);
-    showSheet(BuildSheet(services_.random, settings_));
+    showSheet(buildSheet(services_.random, settings_));
     range_->setCaption(worksheets::rangeCaption(settings_.sheetRangeBase));
 }
 
@@ -169,7 +169,7 @@ void WorksheetWindow::showSheet(Sheet sheet)
     count_->setCaption(worksheets::countCaption(sheet_.tasks.size()));
 }
 
-void WorksheetWindow::printClick(QStringList lines, const QString& question, const QString& done)
+void WorksheetWindow::printLines(QStringList lines, const QString& question, const QString& done)
 {
     if (printingLocked_()) {
         message(QStringLiteral("Der Drucker ist gesperrt!\r"), QStringLiteral("Drucken"));
@@ -194,7 +194,7 @@ void WorksheetWindow::printClick(QStringList lines, const QString& question, con
     }
 }
 
-void WorksheetWindow::copyClick(QStringList lines, const QString& done)
+void WorksheetWindow::copyLines(QStringList lines, const QString& done)
 {
     if (services_.clipboard.setText(worksheets::clipboardText(lines)))
         message(done, QStringLiteral("Ablage"));

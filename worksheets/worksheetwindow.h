@@ -28,11 +28,11 @@ private:
     void buildLists();
 
     void activate() override;
-    void newSheetClick();
-    void diceClick();
-    void rangeClick();
-    void printClick(QStringList lines, const QString& question, const QString& done);
-    void copyClick(QStringList lines, const QString& done);
+    void newSheet();
+    void changeDice();
+    void changeRange();
+    void printLines(QStringList lines, const QString& question, const QString& done);
+    void copyLines(QStringList lines, const QString& done);
     void showSheet(Sheet sheet);
     void message(const QString& text, const QString& title, platform::MsgIcon icon = platform::MsgIcon::None);
 
