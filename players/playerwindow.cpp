@@ -162,7 +162,7 @@ void PlayerWindow::buildTopRow()
                                     QRect(player == 0 ? 2040 : 3840, 240, 495, 495));
         slot->setBackColor(platform::kLightGrey);
         slot->setSpokenRole(slotTips[p]);
-        slot->setPicture(findChild<PictureBox*>(galleryName(galleryOrigin[p]))->picture());
+        slot->setPicture(artwork::galleryPicture(galleryOrigin[p]));
         slots_[p] = slot;
         // The slot and its player's name box both take the picture; the name stays as typed.
         const auto takePicture = [slot](const PictureBox& source) { slot->setPicture(source.picture()); };
