@@ -215,13 +215,15 @@ platform::Picture PlayerWindow::picture(int player) const
     return player >= 0 && player < kPlayers ? slots_[static_cast<std::size_t>(player)]->picture() : platform::Picture();
 }
 
-void PlayerWindow::acceptPlayers()
+void PlayerWindow::acceptPlayers() { step(Action::Accept); }
+
+void PlayerWindow::cancel() { step(Action::Cancel); }
+
+void PlayerWindow::step(Action action)
 {
-    emit accepted();
+    if (action == Action::Accept) emit accepted();
     emit left();
 }
-
-void PlayerWindow::cancel() { emit left(); }
 
 void PlayerWindow::activate()
 {

@@ -39,8 +39,13 @@ protected:
 private:
     void buildTopRow();
     void buildGallery();
+    // The two ways out of the window.
+    enum class Action { Accept, Cancel };
+
     void acceptPlayers();
     void cancel();
+    // The one way through the window: the tick hands both names and pictures on, and either way it is left.
+    void step(Action action);
 
     std::array<QLineEdit*, kPlayers> nameBoxes_{};        // Text1, Text2
     std::array<platform::PictureBox*, kPlayers> slots_{}; // Bild1, Bild2

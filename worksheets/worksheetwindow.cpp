@@ -91,27 +91,19 @@ void WorksheetWindow::buildBar()
     connect(button("Bild1", 120, 120, "exit", QStringLiteral("Zurück zum Spiel"), kExitBack),
             &platform::PictureBox::clicked, this, &WorksheetWindow::left);
     connect(button("Bild2", 720, 120, "newsheet", QStringLiteral("Neues Arbeitsblatt")), &platform::PictureBox::clicked,
-            this, &WorksheetWindow::newSheet);
+            this, [this] { step(Action::NewSheet); });
     connect(button("Bild3", 120, 720, "dice", QStringLiteral("Anzahl der Würfel")), &platform::PictureBox::clicked,
-            this, &WorksheetWindow::changeDice);
+            this, [this] { step(Action::NextDice); });
     connect(button("Bild4", 720, 720, "range", QStringLiteral("Zahlenraum")), &platform::PictureBox::clicked, this,
-            &WorksheetWindow::changeRange);
+            [this] { step(Action::NextRange); });
     connect(button("Bild5", 120, 1320, "printtasks", QStringLiteral("Aufgaben drucken")),
-            &platform::PictureBox::clicked, this, [this] {
-                printLines(sheet_.tasks, QStringLiteral("Die Aufgaben jetzt ausdrucken?"),
-                           QStringLiteral("Aufgaben werden gedruckt ...\r\r"));
-            });
+            &platform::PictureBox::clicked, this, [this] { step(Action::PrintTasks); });
     connect(button("Bild6", 720, 1320, "printsolutions", QStringLiteral("Lösungen drucken")),
-            &platform::PictureBox::clicked, this, [this] {
-                printLines(sheet_.solutions, QStringLiteral("Die Lösungen jetzt ausdrucken?"),
-                           QStringLiteral("Lösungen werden gedruckt ...\r\r"));
-            });
+            &platform::PictureBox::clicked, this, [this] { step(Action::PrintSolutions); });
     connect(button("Bild7", 120, 1920, "copytasks", QStringLiteral("Aufgaben kopieren")),
-            &platform::PictureBox::clicked, this,
-            [this] { copyLines(sheet_.tasks, QStringLiteral("Die Aufgaben wurden kopiert!\r")); });
+            &platform::PictureBox::clicked, this, [this] { step(Action::CopyTasks); });
     connect(button("Bild8", 720, 1920, "copysolutions", QStringLiteral("Lösungen kopieren")),
-            &platform::PictureBox::clicked, this,
-            [this] { copyLines(sheet_.solutions, QStringLiteral("Die Lösungen wurden kopiert!\r")); });
+            &platform::PictureBox::clicked, this, [this] { step(Action::CopySolutions); });
 
     printerState_ = stateLabel("Bezeichnung12", this, 4200, QStringLiteral("Drucker"), kRed);
     range_ = stateLabel("Bezeichnung5", this, 4680, QStringLiteral("900-1000"), kBlue);
@@ -138,25 +130,32 @@ void WorksheetWindow::activate()
 {
     for (QListWidget* list : {tasks_, solutions_}) list->resize(list->width(), platform::px(kListHeight));
     printerState_->setForeColor(printingLocked_() ? kRed : kBlue);
-    showSheet(buildSheet(services_.random, settings_));
-    range_->setCaption(worksheets::rangeCaption(settings_.sheetRangeBase));
-    dice_->setCaption(worksheets::diceCaption(settings_.sheetDice));
+    step(Action::Show);
 }
 
-void WorksheetWindow::newSheet() { showSheet(worksheets::buildPageSheet(services_.random, settings_)); }
-
-void WorksheetWindow::changeDice()
+void WorksheetWindow::step(Action action)
 {
-    settings_.sheetDice = worksheets::nextSheetDice(settings_.sheetDice);
-    dice_->setCaption(worksheets::chosenDiceCaption(settings_.sheetDice));
-    newSheet();
-}
-
-void WorksheetWindow::changeRange()
-{
-    settings_.sheetRangeBase = worksheets::nextSheetRangeBase(settings_.sheetRangeBase);
-    showSheet(buildSheet(services_.random, settings_));
+    switch (action) {
+    case Action::PrintTasks:
+        return printLines(sheet_.tasks, QStringLiteral("Die Aufgaben jetzt ausdrucken?"),
+                          QStringLiteral("Aufgaben werden gedruckt ...\r\r"));
+    case Action::PrintSolutions:
+        return printLines(sheet_.solutions, QStringLiteral("Die Lösungen jetzt ausdrucken?"),
+                          QStringLiteral("Lösungen werden gedruckt ...\r\r"));
+    case Action::CopyTasks: return copyLines(sheet_.tasks, QStringLiteral("Die Aufgaben wurden kopiert!\r"));
+    case Action::CopySolutions: return copyLines(sheet_.solutions, QStringLiteral("Die Lösungen wurden kopiert!\r"));
+    case Action::NextDice: settings_.sheetDice = worksheets::nextSheetDice(settings_.sheetDice); break;
+    case Action::NextRange: settings_.sheetRangeBase = worksheets::nextSheetRangeBase(settings_.sheetRangeBase); break;
+    case Action::Show:
+    case Action::NewSheet: break;
+    }
+    // The buttons for a new sheet and for the dice want a sheet that fits on a page; showing and the range take any.
+    const bool page = action == Action::NewSheet || action == Action::NextDice;
+    showSheet(page ? worksheets::buildPageSheet(services_.random, settings_) : buildSheet(services_.random, settings_));
     range_->setCaption(worksheets::rangeCaption(settings_.sheetRangeBase));
+    // The dice button writes its count plainly, where a showing leaves a blank for a second digit.
+    if (action == Action::Show) dice_->setCaption(worksheets::diceCaption(settings_.sheetDice));
+    if (action == Action::NextDice) dice_->setCaption(worksheets::chosenDiceCaption(settings_.sheetDice));
 }
 
 void WorksheetWindow::showSheet(Sheet sheet)
