@@ -37,8 +37,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void buildTopRow();
-    void buildGallery();
     // The two ways out of the window.
     enum class Action { Accept, Cancel };
 

@@ -24,9 +24,6 @@ public:
                     QWidget* parent = nullptr);
 
 private:
-    void buildBar();
-    void buildLists();
-
     // What the child does: the showing and the buttons of the bar.
     enum class Action { Show, NewSheet, NextDice, NextRange, PrintTasks, PrintSolutions, CopyTasks, CopySolutions };
 
