@@ -33,10 +33,10 @@ signals:
     void accepted();
 
 protected:
-    void activate() override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void activate() override;
     // The two ways out of the window.
     enum class Action { Accept, Cancel };
 
