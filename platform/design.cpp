@@ -143,6 +143,7 @@ Controls buildControls(QWidget* window, const Design& design)
         QWidget* parent = spec.inside == ControlSpec::kDecoration ? window : controls.at<QWidget>(spec.inside);
         QWidget* control = build(spec, parent);
         if (spec.look & look::kHand) control->setCursor(Qt::PointingHandCursor);
+        if (spec.look & look::kNamedByPicture) nameForUsers(control, spec.picture.title());
         if (!spec.readAs.isEmpty()) control->setAccessibleName(spec.readAs);
         if (spec.look & look::kClickThrough) control->setAttribute(Qt::WA_TransparentForMouseEvents);
         if (spec.look & look::kHidden) control->hide();
