@@ -14,7 +14,7 @@ rm -rf "$scratch/src" && mkdir -p "$scratch/src"
 git -C "$src" ls-files -co --exclude-standard | tar -C "$src" -cf - -T - | tar -C "$scratch/src" -xf -
 cmake -S "$scratch/src" -B "$scratch/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null ||
     exit 1
-cmake --build "$scratch/build" -j2 >/dev/null || { echo "The unchanged code does not build." >&2; exit 1; }
+cmake --build "$scratch/build" -j2 >/dev/null 2>&1 || { echo "The unchanged code does not build." >&2; exit 1; }
 
 export QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts
 n=0 caught=0 survived=0 stale=0
