@@ -24,8 +24,7 @@ struct ShownFang {
     // Keys go where a player's keys go: to the focused control, which the window previews.
     void keys(std::initializer_list<Qt::Key> keys)
     {
-        for (Qt::Key key : keys)
-            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, key);
+        for (Qt::Key key : keys) QTest::keyClick(window.focusWidget(), key);
     }
     void walkToNextDigit()
     {
@@ -64,6 +63,17 @@ private slots:
         QCOMPARE(field.join(' '), "1@10,6 2@0,0 3@1,0 4@2,0 5@3,0 6@4,0 7@5,0 8@6,0 9@16,10");
     }
 
+    // The catcher stops at the borders, one column further right than any digit goes.
+    void theCatcherStopsAtTheBorders()
+    {
+        ShownFang fang;
+        click(&fang.window, "Bild5");
+        for (int i = 0; i < 20; ++i) fang.keys({Qt::Key_Right, Qt::Key_Down});
+        QCOMPARE(fang.catcherAt(), twipsPoint(17 * 400, 10 * 400));
+        for (int i = 0; i < 20; ++i) fang.keys({Qt::Key_Left, Qt::Key_Up});
+        QCOMPARE(fang.catcherAt(), twipsPoint(0, 0));
+    }
+
     // The seconds carry their unit, and the slider's ends say which way is fast.
     void theTopRowNamesTheUnitAndTheWayToFast()
     {
@@ -73,24 +83,22 @@ private slots:
         QCOMPARE(caption(&fang.window, "Bezeichnung2"), "langsam");
     }
 
-    // The slider sets the speed from 3 to 15 seconds, 10 as the window opens, shown beside it; the digits jump
-    // exactly when the seconds are a multiple of it.
+    // The speed, 3 to 15 and 10 at first, shows beside the slider; digits jump when the seconds are a multiple of it.
     void digitsJumpWhenTheSecondsAreAMultipleOfTheSpeed_data()
     {
         QTest::addColumn<int>("set");
-        QTest::addColumn<int>("speed");
+        QTest::addColumn<QString>("speed");
         QTest::addColumn<QString>("jumps");
-        QTest::newRow("as the window opens") << 0 << 10 << "10 20";
-        QTest::newRow("faster than the fastest") << 2 << 3 << "3 6 9 12 15 18";
-        QTest::newRow("slower than the slowest") << 16 << 15 << "15";
+        QTest::newRow("as the window opens") << 0 << QStringLiteral("10") << "10 20";
+        QTest::newRow("faster than the fastest") << 2 << QStringLiteral("3") << "3 6 9 12 15 18";
+        QTest::newRow("slower than the slowest") << 16 << QStringLiteral("15") << "15";
     }
     void digitsJumpWhenTheSecondsAreAMultipleOfTheSpeed()
     {
         QFETCH(int, set);
-        QFETCH(int, speed);
         ShownFang fang;
         if (set) control<QScrollBar>(&fang.window, "HBildlauf1")->setValue(set);
-        QCOMPARE(caption(&fang.window, "Bezeichnung9"), QString::number(speed));
+        QTEST(caption(&fang.window, "Bezeichnung9"), "speed");
         click(&fang.window, "Bild5");
         QStringList jumps;
         for (int second = 1; second <= 20; ++second) {
@@ -101,12 +109,13 @@ private slots:
         QTEST(jumps.join(' '), "jumps");
     }
 
-    // The clock counts the seconds from the start click and stops with the last catch; the time is told once, and
-    // the main window comes back.
+    // A precise clock counts the seconds up to the last catch, when it stops and the time is told, just once.
     void theClockCountsTheSecondsUntilTheLastCatch()
     {
         ShownFang fang;
         click(&fang.window, "Bild5");
+        QCOMPARE(control<QTimer>(&fang.window, "Zeit1")->interval(), 1000);
+        QCOMPARE(control<QTimer>(&fang.window, "Zeit1")->timerType(), Qt::PreciseTimer);
         for (int i = 0; i < 7; ++i) fang.window.clockTick();
         QString duringResult;
         fang.t.dialogs.whileOpen = [&](const Message&) {
@@ -119,8 +128,7 @@ private slots:
         QVERIFY(!fang.window.isVisible() && fang.t.program.contestWindow().isVisible());
     }
 
-    // Help explains the keys and Esc asks before leaving; the clock runs on while a box is open, and its closing,
-    // a No, or a restore from the task bar keeps the game.
+    // Help explains the keys, Esc asks; the game and its clock run on behind a box, after a No and a restore.
     void theGameRunsOnBehindBoxesAndTheTaskBar()
     {
         ShownFang fang;
@@ -144,8 +152,7 @@ private slots:
         QCOMPARE(fang.seen(), "2|0|1|23456789|ticks|+");
     }
 
-    // Yes to the exit question, or the title bar, ends the game; the next visit invites the start click, takes no
-    // keys before it and starts from the home cell.
+    // A game left is over: the next visit invites the start click, takes no keys before it, starts at the home cell.
     void aGameLeftStartsAfreshAtTheNextVisit()
     {
         ShownFang fang;

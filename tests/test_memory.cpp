@@ -54,8 +54,7 @@ private slots:
         for (int n = 20; n <= 25; ++n) QVERIFY(!m.label(n)->isVisible());
     }
 
-    // The game ends with the ninth pair, told while every field is open, or by leaving, the exit button only after
-    // a Yes; the main window comes back, and the next visit deals afresh with the fields face down in navy.
+    // A game ends with the ninth pair, told while all is open, or by leaving; the next visit deals afresh, in navy.
     void aGameEndsAndTheNextVisitDealsAfresh_data()
     {
         QTest::addColumn<QList<int>>("clicks");
