@@ -2,8 +2,9 @@
 #include "platform/units.h"
 #include "platform/windows.h"
 #include "rewards/catchwindow.h"
-#include "rewards/memorywindow.h"
 #include "support/fakes.h"
+
+#include <QScrollBar>
 
 using namespace platform;
 
@@ -23,8 +24,7 @@ struct ShownFang {
     // Keys go where a player's keys go: to the focused control, which the window previews.
     void keys(std::initializer_list<Qt::Key> keys)
     {
-        for (Qt::Key key : keys)
-            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, key);
+        for (Qt::Key key : keys) QTest::keyClick(window.focusWidget(), key);
     }
     void walkToNextDigit()
     {
@@ -34,6 +34,8 @@ struct ShownFang {
         while (game.catcherRow() != game.nextDigitRow())
             keys({game.catcherRow() < game.nextDigitRow() ? Qt::Key_Down : Qt::Key_Up});
     }
+    const auto& printed() { return control<PictureBox>(&window, "Bild5")->printedText(); }
+    QPoint catcherAt() { return control(&window, "Bezeichnung8")->pos(); }
     TestProgram t;
     CatchWindow& window = t.program.catchWindow();
 };
@@ -43,8 +45,7 @@ struct ShownFang {
 class TestCatch : public QObject {
     Q_OBJECT
 private slots:
-    // Digits are drawn column first into free cells of 17 x 11; only the next one can be caught; the catcher
-    // stays on the field.
+    // Digits are drawn column first into free cells; only the next one can be caught, the others are passed over.
     void onlyTheNextDigitIsCaughtAndTakenCellsAreDrawnAgain()
     {
         ScriptedRandom random;
@@ -60,20 +61,61 @@ private slots:
         QStringList field;
         for (const PrintedDigit& d : game.field()) field += QString("%1@%2,%3").arg(d.digit).arg(d.col).arg(d.row);
         QCOMPARE(field.join(' '), "1@10,6 2@0,0 3@1,0 4@2,0 5@3,0 6@4,0 7@5,0 8@6,0 9@16,10");
-        QCOMPARE(QStringList({game.caughtCaption(), game.nextCaption(), game.restCaption()}),
-                 QStringList({"0", "1", "23456789"}));
-        // The catcher stops at the borders, one column further right than any digit goes.
-        for (int i = 0; i < 20; ++i) game.moveRight(), game.moveDown();
-        QCOMPARE(QPoint(game.catcherCol(), game.catcherRow()), QPoint(17, 10));
-        for (int i = 0; i < 20; ++i) game.moveLeft(), game.moveUp();
-        QCOMPARE(QPoint(game.catcherCol(), game.catcherRow()), QPoint(0, 0));
     }
 
-    // The clock stops with the last catch, the result is told once, and the main window comes back.
-    void catchingTheNineTellsTheTimeAndReturns()
+    // The catcher stops at the borders, one column further right than any digit goes.
+    void theCatcherStopsAtTheBorders()
     {
         ShownFang fang;
         click(&fang.window, "Bild5");
+        for (int i = 0; i < 20; ++i) fang.keys({Qt::Key_Right, Qt::Key_Down});
+        QCOMPARE(fang.catcherAt(), twipsPoint(17 * 400, 10 * 400));
+        for (int i = 0; i < 20; ++i) fang.keys({Qt::Key_Left, Qt::Key_Up});
+        QCOMPARE(fang.catcherAt(), twipsPoint(0, 0));
+    }
+
+    // The seconds carry their unit, and the slider's ends say which way is fast.
+    void theTopRowNamesTheUnitAndTheWayToFast()
+    {
+        ShownFang fang;
+        QCOMPARE(caption(&fang.window, "Bezeichnung7"), " Sek");
+        QCOMPARE(caption(&fang.window, "Bezeichnung1"), "schnell");
+        QCOMPARE(caption(&fang.window, "Bezeichnung2"), "langsam");
+    }
+
+    // The speed, 3 to 15 and 10 at first, shows beside the slider; digits jump when the seconds are a multiple of it.
+    void digitsJumpWhenTheSecondsAreAMultipleOfTheSpeed_data()
+    {
+        QTest::addColumn<int>("set");
+        QTest::addColumn<QString>("speed");
+        QTest::addColumn<QString>("jumps");
+        QTest::newRow("as the window opens") << 0 << QStringLiteral("10") << "10 20";
+        QTest::newRow("faster than the fastest") << 2 << QStringLiteral("3") << "3 6 9 12 15 18";
+        QTest::newRow("slower than the slowest") << 16 << QStringLiteral("15") << "15";
+    }
+    void digitsJumpWhenTheSecondsAreAMultipleOfTheSpeed()
+    {
+        QFETCH(int, set);
+        ShownFang fang;
+        if (set) control<QScrollBar>(&fang.window, "HBildlauf1")->setValue(set);
+        QTEST(caption(&fang.window, "Bezeichnung9"), "speed");
+        click(&fang.window, "Bild5");
+        QStringList jumps;
+        for (int second = 1; second <= 20; ++second) {
+            const QPoint zero = fang.printed().value(0).twipsPos;
+            fang.window.clockTick();
+            if (fang.printed().value(0).twipsPos != zero) jumps += QString::number(second);
+        }
+        QTEST(jumps.join(' '), "jumps");
+    }
+
+    // A precise clock counts the seconds up to the last catch, when it stops and the time is told, just once.
+    void theClockCountsTheSecondsUntilTheLastCatch()
+    {
+        ShownFang fang;
+        click(&fang.window, "Bild5");
+        QCOMPARE(control<QTimer>(&fang.window, "Zeit1")->interval(), 1000);
+        QCOMPARE(control<QTimer>(&fang.window, "Zeit1")->timerType(), Qt::PreciseTimer);
         for (int i = 0; i < 7; ++i) fang.window.clockTick();
         QString duringResult;
         fang.t.dialogs.whileOpen = [&](const Message&) {
@@ -86,45 +128,49 @@ private slots:
         QVERIFY(!fang.window.isVisible() && fang.t.program.contestWindow().isVisible());
     }
 
-    // The clock runs on while a box is open; its closing, or a restore from the task bar, keeps the game. Yes to
-    // the exit question (also asked by Esc) leaves; the next visit is a fresh game waiting for the start click.
-    void boxesLeaveTheGameRunningAndTheNextVisitWaitsAfresh()
+    // Help explains the keys, Esc asks; the game and its clock run on behind a box, after a No and a restore.
+    void theGameRunsOnBehindBoxesAndTheTaskBar()
     {
         ShownFang fang;
         click(&fang.window, "Bild5");
         fang.walkToNextDigit();
         fang.t.dialogs.whileOpen = [&](const Message&) {
-            if (fang.seen().contains("ticks")) fang.window.clockTick();
+            fang.window.clockTick();
             for (auto type : {QEvent::WindowActivate, QEvent::FocusIn}) {
                 QEvent event(type);
                 QCoreApplication::sendEvent(&fang.window, &event);
             }
         };
         click(&fang.window, "Bild2");
-        click(&fang.window, "Bild1");
+        fang.keys({Qt::Key_Escape});
         fang.window.showMinimized();
         fang.window.showNormal();
-        QCOMPARE(fang.t.dialogs.shown.value(0).title, "Zahlfange: Hilfe");
-        QCOMPARE(messages(fang.t.dialogs).value(1), "Dieses Spiel jetzt beenden?\r|Zahlenfange|YesNo|!|");
+        QCOMPARE(messages(fang.t.dialogs), QStringList({"Du musst die Ziffern von 0 bis 9 der Reihe\rnach fangen. "
+                                                        "Gesteuert wird mit den vier\rPfeiltasten rechts auf deiner "
+                                                        "PC-Tastatur.\r|Zahlfange: Hilfe|OK||",
+                                                        "Dieses Spiel jetzt beenden?\r|Zahlenfange|YesNo|!|"}));
         QCOMPARE(fang.seen(), "2|0|1|23456789|ticks|+");
-        fang.t.dialogs.answers.push_back(MsgResult::Yes);
-        fang.keys({Qt::Key_Escape});
-        QVERIFY(!fang.window.isVisible() && fang.t.program.contestWindow().isVisible());
+    }
 
-        // A memory game in between deals from the same generator; the catcher is the catching game's own.
-        MemoryWindow& memo = fang.t.program.memoryWindow();
-        switchWindow(&fang.t.program.contestWindow(), &memo);
-        click(&memo, "Bezeichnung1");
-        memo.close();
+    // A game left is over: the next visit invites the start click, takes no keys before it, starts at the home cell.
+    void aGameLeftStartsAfreshAtTheNextVisit()
+    {
+        ShownFang fang;
+        click(&fang.window, "Bild5");
+        fang.walkToNextDigit();
+        fang.t.dialogs.answers.push_back(MsgResult::Yes);
+        click(&fang.window, "Bild1");
+        QVERIFY(!fang.window.isVisible() && fang.t.program.contestWindow().isVisible());
         switchWindow(&fang.t.program.contestWindow(), &fang.window);
         fang.keys({Qt::Key_Right, Qt::Key_Down});
-        QCOMPARE(control<PictureBox>(&fang.window, "Bild5")->printedText().size(), 2); // the invitation to start
         QCOMPARE(fang.seen(), "0||0|123456789|still|");
+        QCOMPARE(fang.printed().value(0).text, "          Zum Starten hier klicken . . .");
+        QCOMPARE(fang.printed().value(1).text, "          (Anleitung über Hilfe-Knopf)");
         click(&fang.window, "Bild5");
         fang.keys({Qt::Key_Right, Qt::Key_Up});
-        QCOMPARE(control(&fang.window, "Bezeichnung8")->pos(), twipsPoint(4000, 2000));
-        fang.window.close(); // the title bar ends the game the same way
-        QVERIFY(fang.t.program.contestWindow().isVisible() && fang.seen().contains("still"));
+        QCOMPARE(fang.catcherAt(), twipsPoint(10 * 400, 5 * 400));
+        fang.window.close();
+        QVERIFY(fang.t.program.contestWindow().isVisible() && fang.seen().endsWith("still|"));
     }
 };
 
