@@ -1,7 +1,10 @@
+#include "contest/contestwindow.h"
+#include "info/infowindow.h"
 #include "platform/printer.h"
 #include "support/fakes.h"
 #include "worksheets/sheetoutput.h"
 
+#include <QCheckBox>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
@@ -27,6 +30,12 @@ private slots:
         RecordingPrinter recorder;
         worksheets::printSheet(recorder, lines);
         recorder.endDoc();
+        // Two empty lines, then 30 double-spaced rows of lines r, r + 30 and r + 60 from columns 10, 34 and 58.
+        const QStringList page = recorder.documents.value(0);
+        QCOMPARE(page.size(), 62);
+        QCOMPARE(page[1] + page[3] + page[61], QString());
+        QCOMPARE(page[2], QString(9, ' ') + lines[0] + QString(6, ' ') + lines[30] + QString(6, ' ') + lines[60]);
+        QCOMPARE(page[60], QString(9, ' ') + lines[29] + QString(6, ' ') + lines[59] + QString(6, ' ') + lines[89]);
         QTemporaryDir dir;
         const QString pdf = dir.filePath("sheet.pdf");
         SystemPrinter printer(pdf);
@@ -52,6 +61,34 @@ private slots:
         };
         const QString read = run("pdftotext", QStringList{"-fixed", "7.2"} + crop + QStringList{pdf, "-"});
         QCOMPARE(tidy(read.split('\n')), tidy(recorder.documents[0]));
+    }
+
+    // The info window tells who may use the program and what it is once it comes on screen.
+    void theInfoWindowTellsItsNoticeOnScreen()
+    {
+        TestProgram t;
+        t.program.contestWindow().show();
+        click(&t.program.contestWindow(), "Bild25");
+        QCOMPARE(
+            caption(&t.program.infoWindow(), "Bezeichnung6"),
+            QStringLiteral("Freie Nutzung zu Hause und in der Schule.\r\nWeitergabe nur unverändert und kostenlos."));
+        QCOMPARE(caption(&t.program.infoWindow(), "Bezeichnung7"),
+                 QStringLiteral("Pelko-Morvelt\r\nLernspiel für die Grundschule"));
+    }
+
+    // Every new info window starts with printing locked, also after a title-bar close took a cleared lock away.
+    void everyNewInfoWindowStartsLocked()
+    {
+        TestProgram t;
+        t.program.contestWindow().show();
+        click(&t.program.contestWindow(), "Bild25");
+        control<QCheckBox>(&t.program.infoWindow(), "Kontroll1")->click();
+        QVERIFY(!t.program.infoWindow().printingLocked());
+        QVERIFY(t.program.infoWindow().close());
+        settle();
+        click(&t.program.contestWindow(), "Bild25");
+        QVERIFY(t.program.infoWindow().printingLocked());
+        QVERIFY(control<QCheckBox>(&t.program.infoWindow(), "Kontroll1")->isChecked());
     }
 };
 

@@ -59,66 +59,60 @@ struct Shown {
 class TestWorksheets : public QObject {
     Q_OBJECT
 private slots:
-    // From the middle of the range, every task follows from the one before, stays in the range, and sums
-    // one to three dice; a chain ends on an end of the range, or after 1001 tasks.
-    void chainsKeepTheirRulesOverManySeeds()
+    void everyChainRunsFromTheMiddleToAnEnd_data()
     {
+        QTest::addColumn<int>("dice");
+        QTest::addColumn<int>("base");
+        QTest::newRow("1 die, 0-100") << 1 << 0;
+        QTest::newRow("2 dice, 400-500") << 2 << 400;
+        QTest::newRow("3 dice, 900-1000") << 3 << 900;
+    }
+    // From the middle of the range, every task follows from the one before, stays in the range, and sums its dice;
+    // a chain ends on an end of the range, or after 1001 tasks.
+    void everyChainRunsFromTheMiddleToAnEnd()
+    {
+        QFETCH(int, dice);
+        QFETCH(int, base);
         StdRandom random;
-        for (auto [dice, base] : {std::pair{1, 0}, {2, 400}, {3, 900}}) {
-            const int width = base == 900 ? 5 : 4;
-            int lowest = 99, highest = 0, previous = base + 50;
-            for (int seed = 1; seed <= 300; ++seed) {
-                random.seed(seed);
-                const Sheet sheet = buildSheet(random, SheetSettings{dice, base});
-                for (qsizetype i = 0; i < sheet.tasks.size(); ++i) {
-                    const QString& line = sheet.solutions[i]; // "first sign operand = result", in fixed columns
-                    const int first = line.left(width).toInt(), operand = line.mid(width + 3, 2).toInt();
-                    const int result = line.mid(width + 8).toInt();
-                    QCOMPARE(line.size(), 2 * width + 8);
-                    QCOMPARE(first, i ? previous : base + 50);
-                    QCOMPARE(result, line[width + 1] == '+' ? first + operand : first - operand);
-                    const bool atEnd = result == base || result == base + 100;
-                    QVERIFY(result >= base && result <= base + 100);
-                    QVERIFY(atEnd == (i + 1 == sheet.tasks.size()) || (!atEnd && sheet.tasks.size() == 1001));
-                    lowest = std::min(lowest, operand);
-                    highest = std::max(highest, operand);
-                    previous = result;
-                }
+        const int width = base == 900 ? 5 : 4;
+        int lowest = 99, highest = 0, previous = base + 50;
+        for (int seed = 1; seed <= 300; ++seed) {
+            random.seed(seed);
+            const Sheet sheet = buildSheet(random, SheetSettings{dice, base});
+            for (qsizetype i = 0; i < sheet.tasks.size(); ++i) {
+                const QString& line = sheet.solutions[i]; // "first sign operand = result", in fixed columns
+                const int first = line.left(width).toInt(), operand = line.mid(width + 3, 2).toInt();
+                const int result = line.mid(width + 8).toInt();
+                QCOMPARE(line.size(), 2 * width + 8);
+                QCOMPARE(first, i ? previous : base + 50);
+                QCOMPARE(result, line[width + 1] == '+' ? first + operand : first - operand);
+                const bool atEnd = result == base || result == base + 100;
+                QVERIFY(result >= base && result <= base + 100);
+                QVERIFY(atEnd == (i + 1 == sheet.tasks.size()) || (!atEnd && sheet.tasks.size() == 1001));
+                lowest = std::min(lowest, operand);
+                highest = std::max(highest, operand);
+                previous = result;
             }
-            QCOMPARE(std::pair(lowest, highest), std::pair(dice, 9 * dice)); // every sum turns up, no other
         }
+        QCOMPARE(lowest, dice); // every sum turns up, and no other
+        QCOMPARE(highest, 9 * dice);
     }
 
-    // Two empty lines, then 30 double-spaced rows of lines r, r + 30 and r + 60 from columns 10, 34 and 58.
-    void aPageHoldsThirtyDoubleSpacedRowsInThreeColumns()
-    {
-        for (int count : {45, 100}) {
-            QStringList lines, expected(2);
-            for (int i = 0; i < count; ++i) lines += QString("line %1").arg(i).rightJustified(16, '.');
-            for (int row = 0; row < 30; ++row) {
-                expected += QString(9, ' ') + lines[row];
-                for (int column : {1, 2})
-                    if (row + 30 * column < std::min(count, 90))
-                        expected.last() += QString(8, ' ') + lines[row + 30 * column];
-                expected += QString();
-            }
-            RecordingPrinter printer;
-            worksheets::printSheet(printer, lines);
-            printer.endDoc();
-            QCOMPARE(printer.documents, QList<QStringList>{expected});
-        }
-    }
-
-    // Only showing draws a sheet, not the activation a closing box hands back, or copies would mix sheets.
-    // Dice come before the sign; a draw leaving the range is redrawn. New-sheet and dice buttons throw sheets
-    // over 90 tasks away, the range button keeps its one sheet, copying every line. Dice go 1, 2, 3, 1, the
-    // range 900 - 1000 to 0 - 100; the lists show whole lines and a line chosen in one is chosen in both.
-    void theButtonsAndListsOfOneWindow()
+    // Showing draws a chain from the middle of the range without seeding the generator, and tells the settings.
+    void showingDrawsAChainAndTellsTheSettings()
     {
         Shown s({1, 800}, kSixTasks);
-        QCOMPARE(caption(&s.window, "Bezeichnung5") + caption(&s.window, "Bezeichnung6") +
-                     caption(&s.window, "Bezeichnung2"),
-                 QString(" 800-900 1 Würfel 6 Aufg."));
+        QCOMPARE(s.lines("Liste1").first(), QStringLiteral(" 850 +  9 = ____"));
+        QCOMPARE(caption(&s.window, "Bezeichnung5"), QStringLiteral(" 800-900"));
+        QCOMPARE(caption(&s.window, "Bezeichnung6"), QStringLiteral(" 1 Würfel"));
+        QCOMPARE(caption(&s.window, "Bezeichnung2"), QStringLiteral(" 6 Aufg."));
+        QVERIFY(s.t.scripted.seeds.isEmpty());
+    }
+
+    // Only showing draws a sheet, not the activation a closing box hands back, so each list copies the sheet shown.
+    void aClosingBoxDrawsNoSheet()
+    {
+        Shown s;
         QWidget box; // takes the activation while the message box is open, as a real box does
         s.t.dialogs.whileOpen = [&](const Message&) {
             box.show();
@@ -130,59 +124,106 @@ private slots:
         };
         click(&s.window, "Bild7");
         click(&s.window, "Bild8");
-        QCOMPARE(s.t.clipboard.texts,
-                 QStringList({s.lines("Liste1").join("\r\n") + "\r\n", s.lines("Liste2").join("\r\n") + "\r\n"}));
-        // The end-to-end test prints; here a job that fails, and a copy, which the lock never stops.
-        s.t.printer.result = PrintResult::Failed;
-        s.locked = false;
-        s.t.dialogs.answers = {MsgResult::Yes}; // to the question
-        click(&s.window, "Bild6");
-        s.locked = true;
-        click(&s.window, "Bild7");
-        QCOMPARE(s.t.clipboard.texts.size(), 3);
-        QCOMPARE(messages(s.t.dialogs).mid(3),
-                 QStringList({"Der Druckauftrag konnte nicht ausgeführt werden.\rDas Arbeitsblatt wurde nicht "
-                              "gedruckt.\r|Pelko-Morvelt: Drucken|OK|!|",
-                              "Die Aufgaben wurden kopiert!\r|Ablage|OK||"}));
+        QCOMPARE(s.t.clipboard.texts.value(0), s.lines("Liste1").join("\r\n") + "\r\n");
+        QCOMPARE(s.t.clipboard.texts.value(1), s.lines("Liste2").join("\r\n") + "\r\n");
+    }
 
+    // Dice go 1, 2, 3 and back to 1, written plainly; a task's dice are drawn before its sign.
+    void theDiceButtonCountsToThreeAndStartsAgain()
+    {
+        Shown s({1, 800});
+        s.t.scripted.values = draws({{{9, 9}, '+'}, {{9, 9}, '+'}, {{9, 5}, '+'}});
+        click(&s.window, "Bild3");
+        QCOMPARE(caption(&s.window, "Bezeichnung6"), QStringLiteral("2 Würfel"));
+        QCOMPARE(s.lines("Liste1").first(), QStringLiteral(" 850 + 18 = ____"));
+        QCOMPARE(s.lines("Liste1").last(), QStringLiteral("____ + 14 = ____"));
+        click(&s.window, "Bild3");
+        QCOMPARE(caption(&s.window, "Bezeichnung6"), QStringLiteral("3 Würfel"));
+        click(&s.window, "Bild3");
+        QCOMPARE(caption(&s.window, "Bezeichnung6"), QStringLiteral("1 Würfel"));
+    }
+
+    void theNewSheetAndDiceButtonsWantOnePage_data()
+    {
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<int>("dice"); // before the click; one die after it
+        QTest::newRow("new sheet") << QByteArray("Bild2") << 1;
+        QTest::newRow("dice") << QByteArray("Bild3") << 3;
+    }
+    // A sheet of 91 tasks is thrown away, one of 90 kept.
+    void theNewSheetAndDiceButtonsWantOnePage()
+    {
+        QFETCH(QByteArray, button);
+        QFETCH(int, dice);
+        Shown s({dice, 800});
         // 51, then 84 turns and 9, 9, 9, 9, 9, 4 up: 91 tasks; then 50 (83 turns) and six tasks up: 90.
         s.t.scripted.values =
             endlessChain(1, draws({{{9}, '+'}, {{9}, '+'}, {{9}, '+'}, {{9}, '+'}, {{9}, '+'}, {{4}, '+'}}), 84);
         for (double v : endlessChain(1, kSixTasks, 83)) s.t.scripted.values.push_back(v);
-        click(&s.window, "Bild2");
+        click(&s.window, button);
         QCOMPARE(s.lines("Liste2").size(), 90);
-        s.t.scripted.values = endlessChain(2, draws({{{9, 9}, '+'}, {{9, 9}, '+'}, {{9, 9}, '+'}, {{9, 5}, '+'}}));
-        click(&s.window, "Bild3");
-        QCOMPARE(s.lines("Liste1"), QStringList({" 850 + 18 = ____", "____ + 18 = ____", "____ + 14 = ____"}));
-        QStringList dice{caption(&s.window, "Bezeichnung6")};
-        for (int i = 0; i < 3; ++i) {
-            click(&s.window, "Bild3");
-            dice += caption(&s.window, "Bezeichnung6");
-        }
-        QCOMPARE(dice, QStringList({"2 Würfel", "3 Würfel", "1 Würfel", "2 Würfel"}));
-        s.settings.sheetDice = 1;
+        QVERIFY(s.t.scripted.values.empty());
+    }
+
+    // The range button takes any sheet, however long, and goes up by a hundred to 900 - 1000, then to 0 - 100.
+    void theRangeButtonTakesAnySheet()
+    {
+        Shown s({1, 800});
         s.t.scripted.values = endlessChain(1, kSixTasks);
         click(&s.window, "Bild4");
-        QCOMPARE(std::pair(s.lines("Liste1").size(), s.t.scripted.values.size()),
-                 std::pair(qsizetype(1001), kSixTasks.size()));
-        QCOMPARE(caption(&s.window, "Bezeichnung5") + caption(&s.window, "Bezeichnung2"),
-                 QString(" 900-1000 1001 Aufg."));
-
-        QCoreApplication::processEvents(); // the lists lay out their items later
-        for (auto [name, other, row] : {std::tuple("Liste1", "Liste2", 3), {"Liste2", "Liste1", 7}}) {
-            QListWidget* list = s.list(name);
-            QVERIFY(QFontInfo(list->font()).fixedPitch() && list->verticalScrollBar()->isVisible());
-            QVERIFY(list->fontMetrics().horizontalAdvance(list->item(0)->text()) < list->viewport()->width() - 4);
-            QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-            QCOMPARE(s.list(other)->currentRow(), row);
-        }
-        click(&s.window, "Bild8");
-        QCOMPARE(s.t.clipboard.texts.last(), s.lines("Liste2").join("\r\n") + "\r\n");
-        QCOMPARE(messages(s.t.dialogs).last(), "Die Lösungen wurden kopiert!\r|Ablage|OK||");
+        QCOMPARE(s.lines("Liste1").size(), 1001);
+        QCOMPARE(caption(&s.window, "Bezeichnung5"), QStringLiteral(" 900-1000"));
+        QCOMPARE(caption(&s.window, "Bezeichnung2"), QStringLiteral(" 1001 Aufg."));
         click(&s.window, "Bild4");
-        QCOMPARE(caption(&s.window, "Bezeichnung5"), QString(" 0-100"));
-        QVERIFY(s.t.scripted.seeds.isEmpty());
+        QCOMPARE(caption(&s.window, "Bezeichnung5"), QStringLiteral(" 0-100"));
+    }
+
+    // The widest lines fit whole and only long sheets scroll; a line chosen in one list is shown with its partner.
+    void theListsShowWholeLinesAndChooseTogether()
+    {
+        Shown s({1, 900}, endlessChain());
+        QCoreApplication::processEvents(); // the lists lay out their items later
+        QListWidget* tasks = s.list("Liste1");
+        QCOMPARE(tasks->horizontalScrollBar()->maximum(), 0);
+        QVERIFY(tasks->verticalScrollBar()->isVisible());
+        QTest::mouseClick(tasks->viewport(), Qt::LeftButton, {}, tasks->visualItemRect(tasks->item(2)).center());
+        QCOMPARE(s.list("Liste2")->currentRow(), 2);
+    }
+
+    void eachButtonSaysWhatItDid_data()
+    {
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<int>("printed"); // what the job comes to
+        QTest::addColumn<QStringList>("said");
+        const QString ask = "|Pelko-Morvelt: Drucken|YesNo|?|No first", told = "|Pelko-Morvelt: Drucken|OK||";
+        const auto printed = int(PrintResult::Printed);
+        QTest::newRow("print, locked") << QByteArray("Bild5") << true << printed
+                                       << QStringList{"Der Drucker ist gesperrt!\r|Drucken|OK||"};
+        QTest::newRow("print tasks") << QByteArray("Bild5") << false << printed
+                                     << QStringList{"Die Aufgaben jetzt ausdrucken?" + ask,
+                                                    "Aufgaben werden gedruckt ...\r\r" + told};
+        QTest::newRow("no printer") << QByteArray("Bild5") << false << int(PrintResult::NoPrinter)
+                                    << QStringList{"Die Aufgaben jetzt ausdrucken?" + ask,
+                                                   "Es ist kein Drucker eingerichtet.\rDas Arbeitsblatt wurde nicht "
+                                                   "gedruckt.\r|Pelko-Morvelt: Drucken|OK|!|"};
+        QTest::newRow("copy, locked") << QByteArray("Bild8") << true << printed
+                                      << QStringList{"Die Lösungen wurden kopiert!\r|Ablage|OK||"};
+    }
+    // Printing asks first unless the printer is locked, and then says how the job went; copying, never locked, says
+    // that it copied.
+    void eachButtonSaysWhatItDid()
+    {
+        QFETCH(QByteArray, button);
+        QFETCH(bool, locked);
+        QFETCH(int, printed);
+        QFETCH(QStringList, said);
+        Shown s;
+        s.locked = locked;
+        s.t.printer.result = PrintResult(printed);
+        s.t.dialogs.answers = {MsgResult::Yes};
+        click(&s.window, button);
+        QCOMPARE(messages(s.t.dialogs), said);
     }
 };
 
