@@ -57,7 +57,7 @@ QStringList diceEntries()
     return {QStringLiteral(" 1 Würfel"), QStringLiteral(" 2 Würfel"), QStringLiteral(" 3 Würfel")};
 }
 
-void Contest::formLoad()
+void Contest::load()
 {
     s_ = ContestState{};
     s_.helpText = rewardNote();
@@ -80,9 +80,9 @@ void Contest::resetGame()
 
 int Contest::arrowX() const { return lineX(s_.arrowValue - s_.rangeBase); }
 
-void Contest::startDieClick()
+void Contest::startGame()
 {
-    sliderChange(s_.arrowValue - s_.rangeBase);
+    moveSlider(s_.arrowValue - s_.rangeBase);
     if (s_.gameStarted) return; // a running game is never restarted by a die
     s_.gameStarted = true;
     s_.turn = 1;
@@ -90,14 +90,14 @@ void Contest::startDieClick()
     s_.rollTimerOn = true;
 }
 
-void Contest::sliderChange(int value)
+void Contest::moveSlider(int value)
 {
     s_.sliderValue = value;
     if (!s_.gameStarted) return; // before a game the arrow stays where it is
     s_.arrowValue = s_.rangeBase + value;
 }
 
-Confirmation Contest::confirm()
+Confirmation Contest::confirmAnswer()
 {
     if (!s_.gameStarted) return Confirmation::Ignored;
     const int answer = s_.arrowValue;
@@ -197,7 +197,7 @@ void Contest::setPlayerName(int side, const QString& name)
     if (side == 0 || side == 1) s_.names[static_cast<std::size_t>(side)] = name;
 }
 
-void Contest::diceListButton()
+void Contest::toggleDiceList()
 {
     s_.rangeListShown = false;
     if (s_.diceListShown) {
@@ -208,7 +208,7 @@ void Contest::diceListButton()
     s_.diceListShown = true;
 }
 
-void Contest::rangeListButton()
+void Contest::toggleRangeList()
 {
     s_.diceListShown = false;
     s_.rangeListShown = !s_.rangeListShown;
@@ -229,7 +229,7 @@ void Contest::stopForSetting()
     resetGame();
 }
 
-void Contest::rangeChosen(int index)
+void Contest::chooseRange(int index)
 {
     if (index < 0 || index >= kRanges) return;
     s_.rangeListShown = false;
@@ -238,7 +238,7 @@ void Contest::rangeChosen(int index)
     stopForSetting();
 }
 
-void Contest::diceChosen(int index)
+void Contest::chooseDice(int index)
 {
     if (index < 0 || index >= kDice) return;
     s_.diceCount = index + 1;

@@ -92,19 +92,19 @@ public:
     const ContestState& state() const { return s_; }
 
     // Start-up: one die, range 0 - 100, the start state.
-    void formLoad();
+    void load();
     void resetGame();
     bool dieShown(int die) const { return s_.diceCount >= die + 1; }
     // Where the arrow stands on the number line, in twips.
     int arrowX() const;
 
     // A click on any visible die.
-    void startDieClick();
+    void startGame();
     // The slider's value changed, by key, click, drag or code.
-    void sliderChange(int value);
+    void moveSlider(int value);
 
     // A click on the arrow number, or Enter.
-    Confirmation confirm();
+    Confirmation confirmAnswer();
     // The one-line form of the current task, as the error message repeats it.
     QString taskText() const;
     // The roll is cut short, as the memory reward does.
@@ -112,8 +112,6 @@ public:
 
     // One tick of the roll; true when it was the tenth, which ends the roll.
     bool rollTick(platform::Random& random, const platform::Clock& clock);
-    // Draws sign and dice from a freshly seeded generator, and sums the dice in play.
-    Draw draw(platform::Random& random, const platform::Clock& clock);
     // The end of a roll: the next task from the arrow, the range test, the turn.
     RollEnd nextTask(bool memoVisible);
 
@@ -121,13 +119,15 @@ public:
     void setPlayerName(int side, const QString& name);
 
     // The menu's lists: each button opens its list or closes it again.
-    void diceListButton();
-    void rangeListButton();
+    void toggleDiceList();
+    void toggleRangeList();
     void hideLists();
-    void rangeChosen(int index);
-    void diceChosen(int index);
+    void chooseRange(int index);
+    void chooseDice(int index);
 
 private:
+    // Draws sign and dice from a freshly seeded generator, and sums the dice in play.
+    Draw draw(platform::Random& random, const platform::Clock& clock);
     void showDraw(const Draw& draw);
     void endGame();
     void stopForSetting();

@@ -106,9 +106,9 @@ ContestWindow::ContestWindow(platform::Services& services, std::function<bool()>
     connect(&rollTimer_, &QTimer::timeout, this, &ContestWindow::rollTick);
 
     // Enter confirms wherever the focus is; all other keys go on to the focused control.
-    new platform::KeyPreview(this, [this](int key) { return Form_KeyDown(key); });
+    new platform::KeyPreview(this, [this](int key) { return keyDown(key); });
 
-    Form_Load();
+    load();
 }
 
 void ContestWindow::buildPlayingArea()
@@ -171,7 +171,7 @@ void ContestWindow::buildPlayingArea()
     arrowNumber_->setAlignment(Qt::AlignCenter);
     arrowNumber_->setCursor(Qt::PointingHandCursor);
     arrowNumber_->setSpokenRole(QStringLiteral("Antwort bestätigen"));
-    connect(arrowNumber_, &Label::clicked, this, &ContestWindow::Bezeichnung3_Click);
+    connect(arrowNumber_, &Label::clicked, this, &ContestWindow::confirmAnswer);
 
     slider_ = new QScrollBar(Qt::Horizontal, this);
     slider_->setObjectName(QStringLiteral("HBildlauf1"));
@@ -189,7 +189,7 @@ void ContestWindow::buildPlayingArea()
     platform::stepOnePerNotch(slider_);
     platform::nameForUsers(slider_, QStringLiteral("Ergebnis einstellen"));
     connect(slider_, &QScrollBar::valueChanged, this, [this](int value) {
-        contest_.sliderChange(value);
+        contest_.moveSlider(value);
         render();
     });
 }
@@ -218,7 +218,7 @@ void ContestWindow::buildTaskRow()
             new PictureBox(QString::fromLatin1(boxNames[die]), this, QRect(frameLefts[die] + 120, 600, 975, 975));
         box->setCursor(Qt::PointingHandCursor);
         box->setSpokenRole(QStringLiteral("Würfel %1").arg(die + 1));
-        connect(box, &PictureBox::clicked, this, &ContestWindow::dieClicked);
+        connect(box, &PictureBox::clicked, this, &ContestWindow::startGame);
         dieBoxes_[die] = box;
     }
 
@@ -236,24 +236,24 @@ void ContestWindow::buildMenuBar()
     const auto onClick = [this](PictureBox* button, auto handler) {
         connect(button, &PictureBox::clicked, this, handler);
     };
-    onClick(menuButton("Bild20", this, 120, "quit", QStringLiteral("Beenden")), &ContestWindow::Bild20_Click);
-    onClick(menuButton("Bild21", this, 720, "help", QStringLiteral("Hilfe")), &ContestWindow::Bild21_Click);
+    onClick(menuButton("Bild20", this, 120, "quit", QStringLiteral("Beenden")), &ContestWindow::askToQuit);
+    onClick(menuButton("Bild21", this, 720, "help", QStringLiteral("Hilfe")), &ContestWindow::showHelp);
     onClick(menuButton("Bild22", this, 1320, "dice", QStringLiteral("Anzahl der Würfel")), [this] {
-        contest_.diceListButton();
+        contest_.toggleDiceList();
         render();
         if (!contest_.state().diceListShown) focusSlider();
     });
     onClick(menuButton("Bild23", this, 1920, "abacus", QStringLiteral("Zahlenraum")), [this] {
-        contest_.rangeListButton();
+        contest_.toggleRangeList();
         render();
         if (!contest_.state().rangeListShown) focusSlider();
     });
     onClick(menuButton("Bild24", this, 2520, "person", QStringLiteral("Spieler")),
-            [this] { menuWish(&ContestWindow::playersWanted); });
+            [this] { openOnWish(&ContestWindow::playersWanted); });
     onClick(menuButton("Bild26", this, 3120, "printer", QStringLiteral("Arbeitsblatt")),
-            [this] { menuWish(&ContestWindow::worksheetsWanted); });
+            [this] { openOnWish(&ContestWindow::worksheetsWanted); });
     onClick(menuButton("Bild25", this, 3720, "info", QStringLiteral("Programm-Info")),
-            [this] { menuWish(&ContestWindow::infoWanted); });
+            [this] { openOnWish(&ContestWindow::infoWanted); });
 
     status_ = new Label(QStringLiteral("Bezeichnung6"), this, QRect(4320, 5760, 5895, 495));
     status_->setFont(designFont(kSansSerif, 18));
@@ -264,12 +264,12 @@ void ContestWindow::buildMenuBar()
     rangeList_ = popupList("Liste1", this, QRect(1920, 3000, 1815, 2730), QStringLiteral("Zahlenraum"));
     fillList(rangeList_, rangeEntries());
     connect(diceList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        contest_.diceChosen(diceList_->row(item));
+        contest_.chooseDice(diceList_->row(item));
         render();
         focusSlider();
     });
     connect(rangeList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        contest_.rangeChosen(rangeList_->row(item));
+        contest_.chooseRange(rangeList_->row(item));
         render();
         focusSlider();
     });
@@ -291,10 +291,10 @@ void ContestWindow::buildTemplates()
     minusTemplate_->setPicture(artwork::icon("minus", QStringLiteral("minus")));
 }
 
-void ContestWindow::Form_Load()
+void ContestWindow::load()
 {
     platform::centreOnScreen(this);
-    contest_.formLoad();
+    contest_.load();
     render();
 }
 
@@ -361,9 +361,9 @@ void ContestWindow::render()
     platform::keepRunning(rollTimer_, state.rollTimerOn);
 }
 
-void ContestWindow::dieClicked()
+void ContestWindow::startGame()
 {
-    contest_.startDieClick();
+    contest_.startGame();
     render();
     focusSlider();
 }
@@ -400,16 +400,16 @@ void ContestWindow::paintEvent(QPaintEvent* event)
     }
 }
 
-bool ContestWindow::Form_KeyDown(int key)
+bool ContestWindow::keyDown(int key)
 {
     if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
-    Bezeichnung3_Click();
+    confirmAnswer();
     return true;
 }
 
-void ContestWindow::Bezeichnung3_Click()
+void ContestWindow::confirmAnswer()
 {
-    const Confirmation result = contest_.confirm();
+    const Confirmation result = contest_.confirmAnswer();
     render();
     if (result == Confirmation::Wrong) {
         message({QStringLiteral("\r") + contest_.taskText() + QStringLiteral("\r\r"), QStringLiteral("F e h l e r")});
@@ -428,10 +428,10 @@ void ContestWindow::rollTick()
 {
     const bool ended = contest_.rollTick(services_.random, services_.clock);
     render();
-    if (ended) NextTask();
+    if (ended) nextTask();
 }
 
-void ContestWindow::NextTask()
+void ContestWindow::nextTask()
 {
     const RollEnd end = contest_.nextTask(memoVisible_ && memoVisible_());
     if (end == RollEnd::Skipped) return;
@@ -445,7 +445,7 @@ void ContestWindow::NextTask()
     render();
 }
 
-void ContestWindow::Bild20_Click()
+void ContestWindow::askToQuit()
 {
     contest_.hideLists();
     render();
@@ -455,7 +455,7 @@ void ContestWindow::Bild20_Click()
     if (answer != platform::MsgResult::No) emit endRequested();
 }
 
-void ContestWindow::Bild21_Click()
+void ContestWindow::showHelp()
 {
     message({contest_.state().helpText + QStringLiteral("\r"), QStringLiteral("Pelko-Morvelt: Hilfe")});
 }
@@ -473,7 +473,7 @@ void ContestWindow::setPlayer(int side, const QString& name, const platform::Pic
     render();
 }
 
-void ContestWindow::menuWish(void (ContestWindow::*wish)())
+void ContestWindow::openOnWish(void (ContestWindow::*wish)())
 {
     // The other windows open only between rolls.
     if (!rollTimer_.isActive()) emit(this->*wish)();

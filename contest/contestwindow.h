@@ -65,15 +65,15 @@ private:
     void buildMenuBar();
     void buildTemplates();
 
-    void Form_Load();
+    void load();
     void activate() override;
-    bool Form_KeyDown(int key);
-    void dieClicked();
-    void Bezeichnung3_Click();
-    void NextTask();
-    void Bild20_Click();
-    void Bild21_Click();
-    void menuWish(void (ContestWindow::*wish)());
+    bool keyDown(int key);
+    void startGame();
+    void confirmAnswer();
+    void nextTask();
+    void askToQuit();
+    void showHelp();
+    void openOnWish(void (ContestWindow::*wish)());
     void focusSlider();
     platform::MsgResult message(const platform::Message& message);
 

@@ -321,7 +321,7 @@ private slots:
     void listsShowEveryCharacter()
     {
         Game g;
-        g.window.contest().diceListButton(); // fills the dice list
+        g.window.contest().toggleDiceList(); // fills the dice list
         g.window.render();
         for (const char* name : {"Liste1", "Liste2"}) {
             auto* list = control<QListWidget>(&g.window, name);

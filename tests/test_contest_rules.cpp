@@ -7,7 +7,7 @@ namespace {
 
 // The contest's rules alone, as the main window drives them.
 struct Rules {
-    Rules() { contest.formLoad(); }
+    Rules() { contest.load(); }
     Contest contest;
     ScriptedRandom random;
     FixedClock clock;
@@ -33,11 +33,11 @@ struct Rules {
         }
         return ran;
     }
-    void setArrow(int value) { contest.sliderChange(value - s().rangeBase); }
+    void setArrow(int value) { contest.moveSlider(value - s().rangeBase); }
     Confirmation answer(int value)
     {
         setArrow(value);
-        return contest.confirm();
+        return contest.confirmAnswer();
     }
     // Answers the waiting task right and rolls the next one, always plus one.
     Confirmation solve()
@@ -57,12 +57,12 @@ private slots:
     void nothingCountsBeforeTheFirstDieClick()
     {
         Rules r;
-        r.contest.sliderChange(80);
-        QCOMPARE(r.contest.confirm(), Confirmation::Ignored);
+        r.contest.moveSlider(80);
+        QCOMPARE(r.contest.confirmAnswer(), Confirmation::Ignored);
         QCOMPARE(QList({r.s().arrowValue, r.s().sliderValue, r.s().taskCount, r.s().round, int(r.s().rollTimerOn)}),
                  QList({50, 80, 0, 1, 0}));
         QVERIFY(!r.s().announcedSide && !r.s().shownAnswer);
-        r.contest.startDieClick(); // puts the slider back on the arrow
+        r.contest.startGame(); // puts the slider back on the arrow
         QCOMPARE(QList({r.s().sliderValue, int(r.s().rollTimerOn), r.roll(Sign::Plus, {7, 1, 1})}), QList({50, 1, 10}));
         QCOMPARE(QList({*r.s().firstNumber, r.s().taskResult, r.s().turn}), QList({50, 57, 2}));
     }
@@ -71,11 +71,11 @@ private slots:
     void aSecondDieClickChangesNothing()
     {
         Rules r;
-        r.contest.startDieClick();
+        r.contest.startGame();
         r.roll(Sign::Plus);
         r.answer(r.s().taskResult);
         r.roll(Sign::Plus, {1, 1, 1}, 4);
-        r.contest.startDieClick();
+        r.contest.startGame();
         QCOMPARE(QList({r.s().rollFrame, r.s().turn, int(r.s().rollTimerOn), r.s().taskCount}), QList({4, 2, 1, 1}));
     }
 
@@ -84,11 +84,11 @@ private slots:
     void aConfirmationDuringARollRestartsIt()
     {
         Rules r;
-        r.contest.startDieClick();
+        r.contest.startGame();
         r.roll(Sign::Minus, {7, 1, 1});
         QCOMPARE(r.answer(43), Confirmation::Correct);
         QCOMPARE(r.roll(Sign::Plus, {1, 1, 1}, 6), 6);
-        QCOMPARE(r.contest.confirm(), Confirmation::Correct);
+        QCOMPARE(r.contest.confirmAnswer(), Confirmation::Correct);
         QCOMPARE(QList({r.s().taskCount, r.s().round, r.roll(Sign::Plus, {2, 1, 1})}), QList({2, 3, 10}));
         QCOMPARE(r.s().taskResult, 45);
     }
@@ -97,8 +97,8 @@ private slots:
     void theMemoryRewardComesAtEveryThirdAnswer()
     {
         Rules r;
-        r.contest.rangeChosen(4); // 400 - 500, so nine plus-one tasks stay in range
-        r.contest.startDieClick();
+        r.contest.chooseRange(4); // 400 - 500, so nine plus-one tasks stay in range
+        r.contest.startGame();
         r.roll(Sign::Plus);
         QList<int> due;
         for (int answer = 1; answer <= 9; ++answer)
@@ -115,9 +115,9 @@ private slots:
                                 {2, 300, 397, 2, 0}, {2, 300, 400, -9, 0}, {2, 300, 399, -8, 390}};
         for (auto [dice, rangeBase, arrow, die, result] : cases) {
             Rules r;
-            r.contest.diceChosen(dice - 1);
-            r.contest.rangeChosen(rangeBase / 100);
-            r.contest.startDieClick();
+            r.contest.chooseDice(dice - 1);
+            r.contest.chooseRange(rangeBase / 100);
+            r.contest.startGame();
             r.setArrow(arrow); // the arrow moved during the roll starts the next task
             r.roll(die < 0 ? Sign::Minus : Sign::Plus, {std::abs(die), 1, 1});
             const int won = r.s().scores[0] + r.s().scores[1];
@@ -130,20 +130,20 @@ private slots:
     void winsCountOverTheRunWhateverTheSettings()
     {
         Rules r;
-        r.contest.startDieClick();
+        r.contest.startGame();
         r.roll(Sign::Plus, {9, 1, 1}); // Freund: 50 + 9
         r.answer(59);
         r.setArrow(98); // 98 + 9 cannot be asked of Computer
         r.roll(Sign::Plus, {9, 1, 1});
         QCOMPARE(QList({r.s().winnerSide, r.s().scores[0], r.s().scores[1]}), QList({0, 1, 0}));
-        r.contest.startDieClick();
+        r.contest.startGame();
         r.setArrow(3); // 3 - 3 reaches the bottom before anyone solved: Computer wins
         r.roll(Sign::Minus, {3, 1, 1});
         QCOMPARE(QList({r.s().winnerSide, r.s().scores[0], r.s().scores[1]}), QList({1, 1, 1}));
-        r.contest.startDieClick();
+        r.contest.startGame();
         r.roll(Sign::Plus, {9, 1, 1}, 3);
-        r.contest.rangeChosen(3);
-        r.contest.diceChosen(2);
+        r.contest.chooseRange(3);
+        r.contest.chooseDice(2);
         QCOMPARE(QList({r.s().scores[0], r.s().scores[1], r.s().rangeBase, r.s().arrowValue, r.s().diceCount}),
                  QList({1, 1, 300, 350, 3}));
         QVERIFY(!r.s().gameStarted && !r.s().rollTimerOn);
@@ -153,19 +153,19 @@ private slots:
     void rollTicksCloseTheListsAndASettingStopsTheRoll()
     {
         Rules r;
-        r.contest.startDieClick();
-        for (auto open : {&Contest::diceListButton, &Contest::rangeListButton}) {
+        r.contest.startGame();
+        for (auto open : {&Contest::toggleDiceList, &Contest::toggleRangeList}) {
             (r.contest.*open)();
             QVERIFY(r.s().diceListShown || r.s().rangeListShown);
             r.roll(Sign::Plus, {4, 1, 1}, 1);
             QVERIFY(!r.s().diceListShown && !r.s().rangeListShown);
         }
         QCOMPARE(r.s().signBack, QColor(0, 255, 255)); // palette 11 for a four
-        r.contest.diceChosen(1);
+        r.contest.chooseDice(1);
         QCOMPARE(r.s().signBack, QColor(224, 224, 224));
-        r.contest.startDieClick();
+        r.contest.startGame();
         r.roll(Sign::Plus, {4, 1, 1}, 2);
-        r.contest.rangeChosen(2);
+        r.contest.chooseRange(2);
         QCOMPARE(r.s().signBack, QColor(224, 224, 224));
         QCOMPARE(QList({r.s().rollFrame, int(r.s().rollTimerOn), r.s().rangeSelected}), QList({2, 0, 2}));
     }
