@@ -31,7 +31,6 @@ using platform::twipsRect;
 
 namespace {
 
-const QColor kFormBack = platform::kLightGrey;
 const QString kStartStatus = QStringLiteral("Klicke zum Start auf einen Würfel.");
 
 // A name in a right-to-left script is set apart, so the German words around it keep their order.
@@ -62,7 +61,7 @@ PictureBox* menuButton(const char* name, QWidget* parent, int left, const char* 
 
 QListWidget* popupList(const char* name, QWidget* parent, QRect geometry, const QString& tip)
 {
-    auto* list = platform::listBox(QString::fromLatin1(name), parent, geometry, kNavy, kFormBack);
+    auto* list = platform::listBox(QString::fromLatin1(name), parent, geometry, kNavy, platform::kLightGrey);
     list->setFrameShape(QFrame::Box);
     // Sized to hold every entry whole, so scroll bars would only cut entries off.
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -91,7 +90,7 @@ ContestWindow::ContestWindow(platform::Services& services, std::function<bool()>
     : services_(services), memoVisible_(std::move(memoVisible)), scale_(scaleTicks())
 {
     platform::setupFixedWindow(this, QStringLiteral("Form1"), QStringLiteral("Pelko-Morvelt (Runde 1)"), 10365, 6435,
-                               kFormBack);
+                               platform::kLightGrey);
     setFont(designFont(kSansSerif, 8.25));
 
     buildPlayingArea();
@@ -132,11 +131,11 @@ void ContestWindow::buildPlayingArea()
     new platform::Line(QStringLiteral("Linie1"), this, {600, 3240}, {9600, 3240}, Qt::black, 2);
 
     // Each name ends where the score beside it begins, so a long name is cut off instead of running under it.
-    leftName_ = greenLabel("Bezeichnung1", this, {840, 2040, 2865, 495}, QStringLiteral("Freund"), 18);
-    rightName_ = greenLabel("Bezeichnung2", this, {6495, 2040, 3000, 495}, QStringLiteral("Computer"), 18);
-    for (Label* name : {leftName_, rightName_}) name->setWordWrap(false);
+    names_[Side::Left] = greenLabel("Bezeichnung1", this, {840, 2040, 2865, 495}, QStringLiteral("Freund"), 18);
+    names_[Side::Right] = greenLabel("Bezeichnung2", this, {6495, 2040, 3000, 495}, QStringLiteral("Computer"), 18);
+    for (Label* name : names_.values) name->setWordWrap(false);
     // A name in a right-to-left script stays beside its picture.
-    leftName_->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop);
+    names_[Side::Left]->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop);
     const std::array<int, 2> avatarLeft{240, 9600};
     const std::array<int, 2> avatarPicture{artwork::kFirstPlayerPicture, artwork::kSecondPlayerPicture};
     const std::array<QString, 2> avatarTip{QStringLiteral("Bild des ersten Spielers"),
@@ -146,14 +145,14 @@ void ContestWindow::buildPlayingArea()
             new PictureBox(QStringLiteral("Bild%1").arg(side + 1), this, QRect(avatarLeft[side], 2040, 495, 495));
         avatar->setSpokenRole(avatarTip[side]);
         avatar->setPicture(artwork::galleryPicture(avatarPicture[side]));
-        avatars_[side] = avatar;
+        avatars_.values[side] = avatar;
     }
     // Scores count over the whole run: each number grows away from the colon, room for three digits.
-    leftScore_ = greenLabel("Bezeichnung10", this, {3720, 1920, 1095, 615}, QStringLiteral("0"), 24);
-    leftScore_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    scores_[Side::Left] = greenLabel("Bezeichnung10", this, {3720, 1920, 1095, 615}, QStringLiteral("0"), 24);
+    scores_[Side::Left]->setAlignment(Qt::AlignRight | Qt::AlignTop);
     greenLabel("Bezeichnung15", this, {4920, 1920, 375, 615}, QStringLiteral(":"), 24)
         ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    rightScore_ = greenLabel("Bezeichnung11", this, {5400, 1920, 1095, 615}, QStringLiteral("0"), 24);
+    scores_[Side::Right] = greenLabel("Bezeichnung11", this, {5400, 1920, 1095, 615}, QStringLiteral("0"), 24);
 
     // The ends stand left and right of the number line, clear of the scale.
     rangeLow_ = new Label(QStringLiteral("Bezeichnung12"), this, QRect(150, 3120, 435, 255));
@@ -188,10 +187,8 @@ void ContestWindow::buildPlayingArea()
     slider_->setContextMenuPolicy(Qt::PreventContextMenu);
     platform::stepOnePerNotch(slider_);
     platform::nameForUsers(slider_, QStringLiteral("Ergebnis einstellen"));
-    connect(slider_, &QScrollBar::valueChanged, this, [this](int value) {
-        contest_.moveSlider(value);
-        render();
-    });
+    connect(slider_, &QScrollBar::valueChanged, this,
+            [this](int value) { step([this, value] { contest_.moveSlider(value); }); });
 }
 
 void ContestWindow::buildTaskRow()
@@ -238,16 +235,9 @@ void ContestWindow::buildMenuBar()
     };
     onClick(menuButton("Bild20", this, 120, "quit", QStringLiteral("Beenden")), &ContestWindow::askToQuit);
     onClick(menuButton("Bild21", this, 720, "help", QStringLiteral("Hilfe")), &ContestWindow::showHelp);
-    onClick(menuButton("Bild22", this, 1320, "dice", QStringLiteral("Anzahl der Würfel")), [this] {
-        contest_.toggleDiceList();
-        render();
-        if (!contest_.state().diceListShown) focusSlider();
-    });
-    onClick(menuButton("Bild23", this, 1920, "abacus", QStringLiteral("Zahlenraum")), [this] {
-        contest_.toggleRangeList();
-        render();
-        if (!contest_.state().rangeListShown) focusSlider();
-    });
+    onClick(menuButton("Bild22", this, 1320, "dice", QStringLiteral("Anzahl der Würfel")),
+            &ContestWindow::toggleDiceList);
+    onClick(menuButton("Bild23", this, 1920, "abacus", QStringLiteral("Zahlenraum")), &ContestWindow::toggleRangeList);
     onClick(menuButton("Bild24", this, 2520, "person", QStringLiteral("Spieler")),
             [this] { openOnWish(&ContestWindow::playersWanted); });
     onClick(menuButton("Bild26", this, 3120, "printer", QStringLiteral("Arbeitsblatt")),
@@ -263,16 +253,10 @@ void ContestWindow::buildMenuBar()
     diceList_ = popupList("Liste2", this, QRect(1320, 4920, 1575, 840), QStringLiteral("Anzahl der Würfel"));
     rangeList_ = popupList("Liste1", this, QRect(1920, 3000, 1815, 2730), QStringLiteral("Zahlenraum"));
     fillList(rangeList_, rangeEntries());
-    connect(diceList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        contest_.chooseDice(diceList_->row(item));
-        render();
-        focusSlider();
-    });
-    connect(rangeList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        contest_.chooseRange(rangeList_->row(item));
-        render();
-        focusSlider();
-    });
+    connect(diceList_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { chooseDice(diceList_->row(item)); });
+    connect(rangeList_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { chooseRange(rangeList_->row(item)); });
 }
 
 void ContestWindow::buildTemplates()
@@ -294,8 +278,7 @@ void ContestWindow::buildTemplates()
 void ContestWindow::load()
 {
     platform::centreOnScreen(this);
-    contest_.load();
-    render();
+    step([this] { return contest_.load(); });
 }
 
 void ContestWindow::render()
@@ -304,40 +287,38 @@ void ContestWindow::render()
     setWindowTitle(QStringLiteral("Pelko-Morvelt (Runde") + blankLedNumber(state.round) + QStringLiteral(")"));
     firstNumber_->setCaption(state.firstNumber ? plainNumber(*state.firstNumber) : QString());
     answer_->setCaption(state.shownAnswer ? plainNumber(*state.shownAnswer) : QString());
-    signBox_->setBackColor(state.signBack);
+    signBox_->setBackColor(state.signColor ? platform::paletteColor(*state.signColor) : platform::kLightGrey);
     signBox_->setPicture(state.sign == Sign::Plus    ? plusTemplate_->picture()
                          : state.sign == Sign::Minus ? minusTemplate_->picture()
                                                      : platform::Picture());
     for (std::size_t die = 0; die < kDice; ++die) {
         const bool shown = contest_.dieShown(static_cast<int>(die));
         dieFrames_[die]->setVisible(shown);
-        dieFrames_[die]->setFill(state.dieBack[die]);
+        const QColor back = platform::paletteColor(state.dieColor[die]);
+        dieFrames_[die]->setFill(back);
         dieBoxes_[die]->setVisible(shown);
-        dieBoxes_[die]->setBackColor(state.dieBack[die]);
+        dieBoxes_[die]->setBackColor(back);
         const int face = state.dieFace[die];
         dieBoxes_[die]->setPicture(face >= 1 && face <= 9
                                        ? faceTemplates_[static_cast<std::size_t>(face - 1)]->picture()
                                        : platform::Picture());
     }
-    leftName_->setCaption(state.names[0]);
-    rightName_->setCaption(state.names[1]);
+    for (Side side : {Side::Left, Side::Right}) {
+        names_[side]->setCaption(state.names[side]);
+        scores_[side]->setCaption(plainNumber(state.scores[side]));
+    }
     // The right name hugs the right edge while it fits; a longer one shows its beginning.
-    const bool rightNameFits = rightName_->fontMetrics().horizontalAdvance(state.names[1]) <= rightName_->width();
-    rightName_->setAlignment((rightNameFits ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute | Qt::AlignTop);
-    leftScore_->setCaption(plainNumber(state.scores[0]));
-    rightScore_->setCaption(plainNumber(state.scores[1]));
+    Label* right = names_[Side::Right];
+    const bool rightNameFits = right->fontMetrics().horizontalAdvance(state.names[Side::Right]) <= right->width();
+    right->setAlignment((rightNameFits ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute | Qt::AlignTop);
     rangeLow_->setCaption(plainNumber(state.rangeBase));
     rangeHigh_->setCaption(plainNumber(state.rangeBase + 100));
     const int arrowX = contest_.arrowX();
     arrow_->move(platform::px(arrowX - 240), arrow_->y());
     arrowNumber_->move(platform::px(arrowX - 500), arrowNumber_->y());
     arrowNumber_->setCaption(plainNumber(state.arrowValue));
-    {
-        const QSignalBlocker quiet(slider_);
-        slider_->setValue(state.sliderValue);
-    }
     if (state.announcedSide) {
-        const QString& name = state.names[static_cast<std::size_t>(*state.announcedSide)];
+        const QString& name = state.names[*state.announcedSide];
         status_->setCaption(turnAnnouncement(name));
         // A long name is cut short on screen, so that " ist dran!" always shows.
         const QFontMetrics metrics = status_->fontMetrics();
@@ -348,14 +329,6 @@ void ContestWindow::render()
         status_->setCaption(kStartStatus);
     }
 
-    rangeList_->setCurrentRow(state.rangeSelected);
-    rangeList_->setVisible(state.rangeListShown);
-    if (diceListFills_ != state.diceListFills) {
-        fillList(diceList_, diceEntries());
-        diceListFills_ = state.diceListFills;
-    }
-    diceList_->setVisible(state.diceListShown);
-
     // No repaint of the whole window: each control repaints itself when it changes, and what the window
     // draws itself, the scale, never does.
     platform::keepRunning(rollTimer_, state.rollTimerOn);
@@ -363,8 +336,7 @@ void ContestWindow::render()
 
 void ContestWindow::startGame()
 {
-    contest_.startGame();
-    render();
+    step([this] { return contest_.startGame(); });
     focusSlider();
 }
 
@@ -409,46 +381,69 @@ bool ContestWindow::keyDown(int key)
 
 void ContestWindow::confirmAnswer()
 {
-    const Confirmation result = contest_.confirmAnswer();
-    render();
-    if (result == Confirmation::Wrong) {
-        message({QStringLiteral("\r") + contest_.taskText() + QStringLiteral("\r\r"), QStringLiteral("F e h l e r")});
-        focusSlider();
-    } else if (result == Confirmation::CorrectDue) {
-        // The roll goes on while the message is open; it may even end the game meanwhile.
-        message({QStringLiteral("Zur Aufmunterung gibt es ein Spiel ...\r"), QStringLiteral("Pelko-Memory")});
-        contest_.stopRoll();
-        render();
-        // Once the game ended and the catching game took over, a second reward window would stand beside it.
-        if (isVisible()) emit memoryRewardDue();
-    }
+    step([this] { return contest_.confirmAnswer(); });
 }
 
 void ContestWindow::rollTick()
 {
-    const bool ended = contest_.rollTick(services_.random, services_.clock);
-    render();
-    if (ended) nextTask();
+    step([this] { return contest_.rollTick(services_.random, services_.clock); });
 }
 
-void ContestWindow::nextTask()
+template <typename Action> void ContestWindow::step(Action action)
 {
-    const RollEnd end = contest_.nextTask(memoVisible_ && memoVisible_());
-    if (end == RollEnd::Skipped) return;
-    focusSlider();
+    Outcome outcome = Outcome::Nothing;
+    if constexpr (std::is_void_v<std::invoke_result_t<Action>>)
+        action();
+    else
+        outcome = action();
     render();
-    if (end != RollEnd::GameOver) return;
-    const QString winner = embeddedName(contest_.state().names[static_cast<std::size_t>(contest_.state().winnerSide)]);
-    message({QStringLiteral("Jetzt gibt es ein Belohnungsspiel.\r"), winner + QStringLiteral(" hat gewonnen!")});
-    emit gameWon();
-    contest_.resetGame();
-    render();
+    react(outcome);
+}
+
+void ContestWindow::react(Outcome outcome)
+{
+    const ContestState& state = contest_.state();
+    switch (outcome) {
+    case Outcome::Started:
+    case Outcome::Reset: {
+        // Before a game the slider moves alone; a start or a reset puts it back under the arrow.
+        const QSignalBlocker quiet(slider_);
+        slider_->setValue(state.arrowValue - state.rangeBase);
+        break;
+    }
+    case Outcome::Wrong:
+        message({QStringLiteral("\r") + contest_.taskText() + QStringLiteral("\r\r"), QStringLiteral("F e h l e r")});
+        focusSlider();
+        break;
+    case Outcome::RewardDue:
+        // The roll goes on while the message is open; it may even end the game meanwhile.
+        message({QStringLiteral("Zur Aufmunterung gibt es ein Spiel ...\r"), QStringLiteral("Pelko-Memory")});
+        step([this] { contest_.stopRoll(); });
+        // Once the game ended and the catching game took over, a second reward window would stand beside it.
+        if (isVisible()) emit memoryRewardDue();
+        break;
+    case Outcome::Ticked: hideLists(); break;
+    case Outcome::RollEnded:
+        hideLists();
+        step([this] { return contest_.nextTask(memoVisible_ && memoVisible_()); });
+        break;
+    case Outcome::Stands: focusSlider(); break;
+    case Outcome::GameOver:
+        focusSlider();
+        message({QStringLiteral("Jetzt gibt es ein Belohnungsspiel.\r"),
+                 embeddedName(state.names[*state.winnerSide]) + QStringLiteral(" hat gewonnen!")});
+        emit gameWon();
+        step([this] { return contest_.resetGame(); });
+        break;
+    case Outcome::Nothing:
+    case Outcome::Correct:
+    case Outcome::Skipped: break;
+    }
 }
 
 void ContestWindow::askToQuit()
 {
-    contest_.hideLists();
-    render();
+    hideLists();
     const platform::MsgResult answer = message({QStringLiteral("Willst du das Programm jetzt beenden?\r\r"),
                                                 QStringLiteral("Pelko-Morvelt - Das Entwicklerteam"),
                                                 platform::MsgButtons::YesNo, platform::MsgIcon::Question, true});
@@ -460,17 +455,49 @@ void ContestWindow::showHelp()
     message({contest_.state().helpText + QStringLiteral("\r"), QStringLiteral("Pelko-Morvelt: Hilfe")});
 }
 
-QString ContestWindow::playerName(int side) const
+void ContestWindow::hideLists()
 {
-    return side == 0 || side == 1 ? contest_.state().names[static_cast<std::size_t>(side)] : QString();
+    rangeList_->hide();
+    diceList_->hide();
 }
 
-void ContestWindow::setPlayer(int side, const QString& name, const platform::Picture& picture)
+void ContestWindow::toggleDiceList()
 {
-    if (side < 0 || side > 1) return;
-    contest_.setPlayerName(side, name);
-    avatars_[static_cast<std::size_t>(side)]->setPicture(picture);
-    render();
+    rangeList_->hide();
+    if (diceList_->isHidden()) {
+        fillList(diceList_, diceEntries()); // afresh, so it opens with nothing selected
+        diceList_->show();
+    } else {
+        diceList_->hide();
+        focusSlider();
+    }
+}
+
+void ContestWindow::toggleRangeList()
+{
+    diceList_->hide();
+    rangeList_->setVisible(rangeList_->isHidden());
+    if (rangeList_->isHidden()) focusSlider();
+}
+
+void ContestWindow::chooseDice(int row)
+{
+    diceList_->hide();
+    step([this, row] { return contest_.chooseDice(row); });
+    focusSlider();
+}
+
+void ContestWindow::chooseRange(int row)
+{
+    rangeList_->hide();
+    step([this, row] { return contest_.chooseRange(row); });
+    focusSlider();
+}
+
+void ContestWindow::setPlayer(Side side, const QString& name, const platform::Picture& picture)
+{
+    avatars_[side]->setPicture(picture);
+    step([this, side, &name] { contest_.setPlayerName(side, name); });
 }
 
 void ContestWindow::openOnWish(void (ContestWindow::*wish)())

@@ -321,8 +321,7 @@ private slots:
     void listsShowEveryCharacter()
     {
         Game g;
-        g.window.contest().toggleDiceList(); // fills the dice list
-        g.window.render();
+        g.click("Bild22"); // fills the dice list
         for (const char* name : {"Liste1", "Liste2"}) {
             auto* list = control<QListWidget>(&g.window, name);
             list->show();

@@ -51,7 +51,7 @@ private slots:
         click(&a.main, "Bild13"); // a die starts a roll
         a.open();
         QVERIFY(a.main.isVisible() && !a.t.program.hasPlayerWindow());
-        a.main.rollTimer().stop();
+        control<QTimer>(&a.main, "Zeit1")->stop();
 
         for (const auto& leave : std::initializer_list<std::function<void(App&)>>{
                  [](App& a) { click(&a.setup(), "Bild34"); },
@@ -95,7 +95,7 @@ private slots:
         a.main.slider()->setValue(a.main.contest().state().taskResult - a.main.contest().state().rangeBase);
         click(&a.main, "Bezeichnung3");
         QCOMPARE(caption(&a.main, "Bezeichnung6"), QStringLiteral("\u2068שלום\u2069 ist dran!"));
-        a.main.rollTimer().stop();
+        control<QTimer>(&a.main, "Zeit1")->stop();
 
         // Too long for its label, the right name shows its beginning rather than its end.
         auto* right = control<platform::Label>(&a.main, "Bezeichnung2");
