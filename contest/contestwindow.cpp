@@ -4,6 +4,7 @@
 #include "assets/gallery.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
+#include "platform/design.h"
 #include "platform/numbertext.h"
 #include "platform/units.h"
 #include "platform/windows.h"
@@ -17,9 +18,10 @@
 #include <algorithm>
 
 using platform::blankLedNumber;
-using platform::designFont;
+using platform::ControlSpec;
 using platform::kFrameGrey;
 using platform::kGreen;
+using platform::kLightGrey;
 using platform::kNavy;
 using platform::kSansSerif;
 using platform::kVerdana;
@@ -27,7 +29,7 @@ using platform::Label;
 using platform::PictureBox;
 using platform::plainNumber;
 using platform::Shape;
-using platform::twipsRect;
+using Kind = platform::ControlSpec::Kind;
 
 namespace {
 
@@ -44,36 +46,6 @@ QString embeddedName(const QString& name)
 
 QString turnAnnouncement(const QString& name) { return embeddedName(name) + QStringLiteral(" ist dran!"); }
 
-Label* greenLabel(const char* name, QWidget* parent, QRect geometry, const QString& caption, double points)
-{
-    auto* label = new Label(QString::fromLatin1(name), parent, geometry);
-    label->setFont(designFont(kVerdana, points));
-    label->setForeColor(kGreen);
-    label->setCaption(caption);
-    return label;
-}
-
-PictureBox* menuButton(const char* name, QWidget* parent, int left, const char* iconName, const QString& tip)
-{
-    return platform::pictureButton(QString::fromLatin1(name), parent, QRect(left, 5760, 495, 495),
-                                   artwork::icon(iconName), kNavy, tip);
-}
-
-QListWidget* popupList(const char* name, QWidget* parent, QRect geometry, const QString& tip)
-{
-    auto* list = platform::listBox(QString::fromLatin1(name), parent, geometry, kNavy, platform::kLightGrey);
-    list->setFrameShape(QFrame::Box);
-    // Sized to hold every entry whole, so scroll bars would only cut entries off.
-    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The range entries end in a blank; an ellipsis would cut the number before it.
-    list->setTextElideMode(Qt::ElideNone);
-    list->setFocusPolicy(Qt::NoFocus);
-    list->setAccessibleName(tip);
-    list->hide();
-    return list;
-}
-
 // Fills a list with one row of equal height per entry, so all of them fit its height.
 void fillList(QListWidget* list, const QStringList& entries)
 {
@@ -84,19 +56,330 @@ void fillList(QListWidget* list, const QStringList& entries)
     for (int row = 0; row < list->count(); ++row) list->item(row)->setSizeHint(QSize(0, rowHeight));
 }
 
+enum Role {
+    FirstNumber,
+    Answer,
+    SignBox,
+    LeftName,
+    RightName,
+    LeftAvatar,
+    RightAvatar,
+    LeftScore,
+    RightScore,
+    RangeLow,
+    RangeHigh,
+    Arrow,
+    ArrowNumber,
+    Slider,
+    Status,
+    RangeList,
+    DiceList,
+    QuitButton,
+    HelpButton,
+    DiceButton,
+    RangeButton,
+    PlayersButton,
+    SheetButton,
+    InfoButton,
+    PlusTemplate,
+    MinusTemplate,
+    DieFrame,                      // + die
+    DieBox = DieFrame + kDice,     // + die
+    FaceTemplate = DieBox + kDice, // + face - 1
+};
+
+const platform::DesignFont kNameFont{kVerdana, 18};
+const platform::DesignFont kScoreFont{kVerdana, 24};
+const platform::DesignFont kTaskFont{kVerdana, 42};
+
+ControlSpec menuButton(int role, const char* name, int left, const char* iconName, const QString& tip)
+{
+    return {.kind = Kind::Button,
+            .role = role,
+            .name = name,
+            .twips = {left, 5760, 495, 495},
+            .back = kNavy,
+            .spoken = tip,
+            .picture = artwork::icon(iconName)};
+}
+
+ControlSpec frameLine(const char* name, QLine twips)
+{
+    return {.kind = Kind::Line, .name = name, .fore = kFrameGrey, .line = twips, .lineWidth = 2};
+}
+
+// Frames and boxes of the dice, listed die 1 (middle), die 2 (right), die 3 (left).
+void addDice(platform::Design& design)
+{
+    static const std::array<const char*, kDice> frameNames = {"Figur1", "Figur5", "Figur4"};
+    static const std::array<const char*, kDice> boxNames = {"Bild13", "Bild19", "Bild18"};
+    const std::array<int, kDice> lefts = {4560, 5880, 3240};
+    for (std::size_t die = 0; die < kDice; ++die) {
+        const int number = static_cast<int>(die) + 1;
+        design.append({.kind = Kind::RoundedFrame,
+                       .role = DieFrame + number - 1,
+                       .name = frameNames[die],
+                       .twips = {lefts[die], 480, 1215, 1215},
+                       .back = Qt::white,
+                       .fore = Qt::black,
+                       .lineWidth = 2});
+        design.append({.kind = Kind::Picture,
+                       .role = DieBox + number - 1,
+                       .name = boxNames[die],
+                       .twips = {lefts[die] + 120, 600, 975, 975},
+                       .look = platform::look::kHand,
+                       .spoken = QStringLiteral("Würfel %1").arg(number)});
+    }
+}
+
+// Kept beyond the visible client area; the boxes on show copy their pictures.
+void addTemplates(platform::Design& design)
+{
+    static const std::array<const char*, 9> names = {"Bild4", "Bild5",  "Bild6",  "Bild7", "Bild8",
+                                                     "Bild9", "Bild10", "Bild11", "Bild12"};
+    for (int i = 0; i < 9; ++i)
+        design.append({.kind = Kind::Picture,
+                       .role = FaceTemplate + i,
+                       .name = names[static_cast<std::size_t>(i)],
+                       .twips = {10680 + 1080 * (i % 3), 360 + 1080 * (i / 3), 975, 975},
+                       .picture = artwork::dieFace(i + 1)});
+    design.append({{.kind = Kind::Picture,
+                    .role = PlusTemplate,
+                    .name = "Bild15",
+                    .twips = {10680, 3720, 495, 495},
+                    .picture = artwork::icon("plus", QStringLiteral("plus"))},
+                   {.kind = Kind::Picture,
+                    .role = MinusTemplate,
+                    .name = "Bild16",
+                    .twips = {11280, 3720, 495, 495},
+                    .picture = artwork::icon("minus", QStringLiteral("minus"))}});
+}
+
+platform::Design design()
+{
+    // Shapes and lines first: what is built later stacks above them.
+    platform::Design design{
+        {.kind = Kind::Frame, .name = "Figur3", .twips = {120, 360, 10095, 1455}, .fore = kFrameGrey, .lineWidth = 2},
+        frameLine("Linie2", {120, 1800, 120, 5280}),
+        frameLine("Linie3", {10200, 5280, 120, 5280}),
+        frameLine("Linie4", {10200, 1800, 10200, 5280}),
+        frameLine("Linie5", {120, 4800, 10200, 4800}),
+        {.kind = Kind::Frame,
+         .name = "Figur6",
+         .twips = {120, 4800, 10095, 495},
+         .back = kNavy,
+         .fore = platform::kSilver,
+         .lineWidth = 1},
+        {.kind = Kind::Frame, .name = "Figur2", .twips = {0, 5640, 10455, 855}, .back = kNavy},
+        {.kind = Kind::Line, .name = "Linie1", .fore = Qt::black, .line = {600, 3240, 9600, 3240}, .lineWidth = 2},
+        // Each name ends where the score beside it begins, so a long name is cut off instead of running under it.
+        // A name in a right-to-left script stays beside its picture.
+        {.role = LeftName,
+         .name = "Bezeichnung1",
+         .twips = {840, 2040, 2865, 495},
+         .font = kNameFont,
+         .fore = kGreen,
+         .align = Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop,
+         .look = platform::look::kOneLine,
+         .caption = QStringLiteral("Freund")},
+        {.role = RightName,
+         .name = "Bezeichnung2",
+         .twips = {6495, 2040, 3000, 495},
+         .font = kNameFont,
+         .fore = kGreen,
+         .look = platform::look::kOneLine,
+         .caption = QStringLiteral("Computer")},
+        {.kind = Kind::Picture,
+         .role = LeftAvatar,
+         .name = "Bild1",
+         .twips = {240, 2040, 495, 495},
+         .spoken = QStringLiteral("Bild des ersten Spielers"),
+         .picture = artwork::galleryPicture(artwork::kFirstPlayerPicture)},
+        {.kind = Kind::Picture,
+         .role = RightAvatar,
+         .name = "Bild2",
+         .twips = {9600, 2040, 495, 495},
+         .spoken = QStringLiteral("Bild des zweiten Spielers"),
+         .picture = artwork::galleryPicture(artwork::kSecondPlayerPicture)},
+        // Scores count over the whole run: each number grows away from the colon, room for three digits.
+        {.role = LeftScore,
+         .name = "Bezeichnung10",
+         .twips = {3720, 1920, 1095, 615},
+         .font = kScoreFont,
+         .fore = kGreen,
+         .align = Qt::AlignRight | Qt::AlignTop,
+         .caption = QStringLiteral("0")},
+        {.name = "Bezeichnung15",
+         .twips = {4920, 1920, 375, 615},
+         .font = kScoreFont,
+         .fore = kGreen,
+         .align = Qt::AlignHCenter | Qt::AlignTop,
+         .caption = QStringLiteral(":")},
+        {.role = RightScore,
+         .name = "Bezeichnung11",
+         .twips = {5400, 1920, 1095, 615},
+         .font = kScoreFont,
+         .fore = kGreen,
+         .caption = QStringLiteral("0")},
+        // The ends stand left and right of the number line, clear of the scale.
+        {.role = RangeLow,
+         .name = "Bezeichnung12",
+         .twips = {150, 3120, 435, 255},
+         .font = {kSansSerif, 9.75},
+         .align = Qt::AlignRight | Qt::AlignTop},
+        {.role = RangeHigh, .name = "Bezeichnung13", .twips = {9700, 3120, 600, 255}, .font = {kSansSerif, 9.75}},
+        {.kind = Kind::Picture,
+         .role = Arrow,
+         .name = "Bild3",
+         .twips = {4920, 3360, 495, 495},
+         .picture = artwork::icon("arrow")},
+        {.role = ArrowNumber,
+         .name = "Bezeichnung3",
+         .twips = {4680, 3960, 975, 495},
+         .font = {kSansSerif, 18},
+         .back = kNavy,
+         .fore = Qt::white,
+         .align = Qt::AlignCenter,
+         .look = platform::look::kSunken | platform::look::kHand,
+         .spoken = QStringLiteral("Antwort bestätigen")},
+        {.kind = Kind::Slider,
+         .role = Slider,
+         .name = "HBildlauf1",
+         .twips = {240, 4920, 9855, 255},
+         .spoken = QStringLiteral("Ergebnis einstellen")},
+        {.role = FirstNumber,
+         .name = "Bezeichnung7",
+         .twips = {120, 480, 2415, 1095},
+         .font = kTaskFont,
+         .fore = platform::kBlue,
+         .align = Qt::AlignRight | Qt::AlignTop},
+        {.kind = Kind::Picture,
+         .role = SignBox,
+         .name = "Bild14",
+         .twips = {2640, 840, 495, 495},
+         .spoken = QStringLiteral("Rechenzeichen")},
+    };
+    addDice(design);
+    design.append({
+        // Named so the task row reads as a sum.
+        {.kind = Kind::Picture,
+         .name = "Bild17",
+         .twips = {7200, 840, 495, 495},
+         .spoken = QStringLiteral("gleich"),
+         .picture = artwork::icon("equals")},
+        {.role = Answer,
+         .name = "Bezeichnung8",
+         .twips = {7800, 480, 2415, 1095},
+         .font = kTaskFont,
+         .fore = platform::kRed},
+        menuButton(QuitButton, "Bild20", 120, "quit", QStringLiteral("Beenden")),
+        menuButton(HelpButton, "Bild21", 720, "help", QStringLiteral("Hilfe")),
+        menuButton(DiceButton, "Bild22", 1320, "dice", QStringLiteral("Anzahl der Würfel")),
+        menuButton(RangeButton, "Bild23", 1920, "abacus", QStringLiteral("Zahlenraum")),
+        menuButton(PlayersButton, "Bild24", 2520, "person", QStringLiteral("Spieler")),
+        menuButton(SheetButton, "Bild26", 3120, "printer", QStringLiteral("Arbeitsblatt")),
+        menuButton(InfoButton, "Bild25", 3720, "info", QStringLiteral("Programm-Info")),
+        {.role = Status,
+         .name = "Bezeichnung6",
+         .twips = {4320, 5760, 5895, 495},
+         .font = {kSansSerif, 18},
+         .back = kNavy,
+         .fore = Qt::white},
+        {.kind = Kind::List,
+         .role = DiceList,
+         .name = "Liste2",
+         .twips = {1320, 4920, 1575, 840},
+         .back = kNavy,
+         .fore = kLightGrey,
+         .look = platform::look::kHidden,
+         .readAs = QStringLiteral("Anzahl der Würfel")},
+        {.kind = Kind::List,
+         .role = RangeList,
+         .name = "Liste1",
+         .twips = {1920, 3000, 1815, 2730},
+         .back = kNavy,
+         .fore = kLightGrey,
+         .look = platform::look::kHidden,
+         .readAs = QStringLiteral("Zahlenraum")},
+    });
+    addTemplates(design);
+    return design;
+}
+
 } // namespace
 
 ContestWindow::ContestWindow(platform::Services& services, std::function<bool()> memoVisible)
     : services_(services), memoVisible_(std::move(memoVisible)), scale_(scaleTicks())
 {
     platform::setupFixedWindow(this, QStringLiteral("Form1"), QStringLiteral("Pelko-Morvelt (Runde 1)"), 10365, 6435,
-                               platform::kLightGrey);
-    setFont(designFont(kSansSerif, 8.25));
+                               kLightGrey);
+    setFont(platform::designFont(kSansSerif, 8.25));
 
-    buildPlayingArea();
-    buildTaskRow();
-    buildMenuBar();
-    buildTemplates();
+    const platform::Controls controls = platform::buildControls(this, design());
+    firstNumber_ = controls.at<Label>(FirstNumber);
+    answer_ = controls.at<Label>(Answer);
+    signBox_ = controls.at<PictureBox>(SignBox);
+    for (int die = 0; die < kDice; ++die) {
+        const auto i = static_cast<std::size_t>(die);
+        dieFrames_[i] = controls.at<Shape>(DieFrame + die);
+        dieBoxes_[i] = controls.at<PictureBox>(DieBox + die);
+        connect(dieBoxes_[i], &PictureBox::clicked, this, &ContestWindow::startGame);
+    }
+    for (int face = 0; face < 9; ++face)
+        faceTemplates_[static_cast<std::size_t>(face)] = controls.at<PictureBox>(FaceTemplate + face);
+    plusTemplate_ = controls.at<PictureBox>(PlusTemplate);
+    minusTemplate_ = controls.at<PictureBox>(MinusTemplate);
+    names_ = {controls.at<Label>(LeftName), controls.at<Label>(RightName)};
+    avatars_ = {controls.at<PictureBox>(LeftAvatar), controls.at<PictureBox>(RightAvatar)};
+    scores_ = {controls.at<Label>(LeftScore), controls.at<Label>(RightScore)};
+    rangeLow_ = controls.at<Label>(RangeLow);
+    rangeHigh_ = controls.at<Label>(RangeHigh);
+    arrow_ = controls.at<PictureBox>(Arrow);
+    arrowNumber_ = controls.at<Label>(ArrowNumber);
+    status_ = controls.at<Label>(Status);
+    connect(arrowNumber_, &Label::clicked, this, &ContestWindow::confirmAnswer);
+
+    slider_ = controls.at<QScrollBar>(Slider);
+    slider_->setRange(0, 100);
+    slider_->setSingleStep(1);
+    slider_->setPageStep(10);
+    slider_->setValue(50);
+    // A scroll bar takes no focus by default; the arrow keys must reach it.
+    slider_->setFocusPolicy(Qt::StrongFocus);
+    // Qt's scroll bars invert their keys by default, which would send Right to the left.
+    slider_->setInvertedControls(false);
+    // Qt's own menu on a scroll bar is English and can move it: not for children.
+    slider_->setContextMenuPolicy(Qt::PreventContextMenu);
+    connect(slider_, &QScrollBar::valueChanged, this,
+            [this](int value) { step([this, value] { contest_.moveSlider(value); }); });
+
+    const auto onClick = [this, &controls](int role, auto handler) {
+        connect(controls.at<PictureBox>(role), &PictureBox::clicked, this, handler);
+    };
+    onClick(QuitButton, &ContestWindow::askToQuit);
+    onClick(HelpButton, &ContestWindow::showHelp);
+    onClick(DiceButton, &ContestWindow::toggleDiceList);
+    onClick(RangeButton, &ContestWindow::toggleRangeList);
+    onClick(PlayersButton, [this] { openOnWish(&ContestWindow::playersWanted); });
+    onClick(SheetButton, [this] { openOnWish(&ContestWindow::worksheetsWanted); });
+    onClick(InfoButton, [this] { openOnWish(&ContestWindow::infoWanted); });
+
+    diceList_ = controls.at<QListWidget>(DiceList);
+    rangeList_ = controls.at<QListWidget>(RangeList);
+    for (QListWidget* list : {diceList_, rangeList_}) {
+        list->setFrameShape(QFrame::Box);
+        // Sized to hold every entry whole, so scroll bars would only cut entries off.
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // The range entries end in a blank; an ellipsis would cut the number before it.
+        list->setTextElideMode(Qt::ElideNone);
+        list->setFocusPolicy(Qt::NoFocus);
+    }
+    fillList(rangeList_, rangeEntries());
+    connect(diceList_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { chooseDice(diceList_->row(item)); });
+    connect(rangeList_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { chooseRange(rangeList_->row(item)); });
 
     rollTimer_.setObjectName(QStringLiteral("Zeit1"));
     rollTimer_.setInterval(500);
@@ -108,171 +391,6 @@ ContestWindow::ContestWindow(platform::Services& services, std::function<bool()>
     new platform::KeyPreview(this, [this](int key) { return keyDown(key); });
 
     load();
-}
-
-void ContestWindow::buildPlayingArea()
-{
-    // Shapes and lines first: what is built later stacks above them.
-    auto* taskFrame = new Shape(QStringLiteral("Figur3"), this, QRect(120, 360, 10095, 1455));
-    taskFrame->setBorder(kFrameGrey, 2);
-    const QList<std::pair<QPoint, QPoint>> frame = {{{120, 1800}, {120, 5280}},
-                                                    {{10200, 5280}, {120, 5280}},
-                                                    {{10200, 1800}, {10200, 5280}},
-                                                    {{120, 4800}, {10200, 4800}}};
-    for (int i = 0; i < frame.size(); ++i)
-        new platform::Line(QStringLiteral("Linie%1").arg(i + 2), this, frame[i].first, frame[i].second, kFrameGrey, 2);
-    auto* sliderStrip = new Shape(QStringLiteral("Figur6"), this, QRect(120, 4800, 10095, 495));
-    sliderStrip->setFill(kNavy);
-    sliderStrip->setBorder(QColor(192, 192, 192), 1);
-    auto* menuBar = new Shape(QStringLiteral("Figur2"), this, QRect(0, 5640, 10455, 855));
-    menuBar->setFill(kNavy);
-    menuBar->setBorderVisible(false);
-
-    new platform::Line(QStringLiteral("Linie1"), this, {600, 3240}, {9600, 3240}, Qt::black, 2);
-
-    // Each name ends where the score beside it begins, so a long name is cut off instead of running under it.
-    names_[Side::Left] = greenLabel("Bezeichnung1", this, {840, 2040, 2865, 495}, QStringLiteral("Freund"), 18);
-    names_[Side::Right] = greenLabel("Bezeichnung2", this, {6495, 2040, 3000, 495}, QStringLiteral("Computer"), 18);
-    for (Label* name : names_.values) name->setWordWrap(false);
-    // A name in a right-to-left script stays beside its picture.
-    names_[Side::Left]->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop);
-    const std::array<int, 2> avatarLeft{240, 9600};
-    const std::array<int, 2> avatarPicture{artwork::kFirstPlayerPicture, artwork::kSecondPlayerPicture};
-    const std::array<QString, 2> avatarTip{QStringLiteral("Bild des ersten Spielers"),
-                                           QStringLiteral("Bild des zweiten Spielers")};
-    for (std::size_t side = 0; side < 2; ++side) {
-        auto* avatar =
-            new PictureBox(QStringLiteral("Bild%1").arg(side + 1), this, QRect(avatarLeft[side], 2040, 495, 495));
-        avatar->setSpokenRole(avatarTip[side]);
-        avatar->setPicture(artwork::galleryPicture(avatarPicture[side]));
-        avatars_.values[side] = avatar;
-    }
-    // Scores count over the whole run: each number grows away from the colon, room for three digits.
-    scores_[Side::Left] = greenLabel("Bezeichnung10", this, {3720, 1920, 1095, 615}, QStringLiteral("0"), 24);
-    scores_[Side::Left]->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    greenLabel("Bezeichnung15", this, {4920, 1920, 375, 615}, QStringLiteral(":"), 24)
-        ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    scores_[Side::Right] = greenLabel("Bezeichnung11", this, {5400, 1920, 1095, 615}, QStringLiteral("0"), 24);
-
-    // The ends stand left and right of the number line, clear of the scale.
-    rangeLow_ = new Label(QStringLiteral("Bezeichnung12"), this, QRect(150, 3120, 435, 255));
-    rangeLow_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    rangeHigh_ = new Label(QStringLiteral("Bezeichnung13"), this, QRect(9700, 3120, 600, 255));
-    for (Label* end : {rangeLow_, rangeHigh_}) end->setFont(designFont(kSansSerif, 9.75));
-
-    arrow_ = new PictureBox(QStringLiteral("Bild3"), this, QRect(4920, 3360, 495, 495));
-    arrow_->setPicture(artwork::icon("arrow"));
-    arrowNumber_ = new Label(QStringLiteral("Bezeichnung3"), this, QRect(4680, 3960, 975, 495));
-    arrowNumber_->setFont(designFont(kSansSerif, 18));
-    arrowNumber_->setBackColor(kNavy);
-    arrowNumber_->setForeColor(Qt::white);
-    arrowNumber_->setSingleBorder();
-    arrowNumber_->setAlignment(Qt::AlignCenter);
-    arrowNumber_->setCursor(Qt::PointingHandCursor);
-    arrowNumber_->setSpokenRole(QStringLiteral("Antwort bestätigen"));
-    connect(arrowNumber_, &Label::clicked, this, &ContestWindow::confirmAnswer);
-
-    slider_ = new QScrollBar(Qt::Horizontal, this);
-    slider_->setObjectName(QStringLiteral("HBildlauf1"));
-    slider_->setGeometry(twipsRect(240, 4920, 9855, 255));
-    slider_->setRange(0, 100);
-    slider_->setSingleStep(1);
-    slider_->setPageStep(10);
-    slider_->setValue(50);
-    // A scroll bar takes no focus by default; the arrow keys must reach it.
-    slider_->setFocusPolicy(Qt::StrongFocus);
-    // Qt's scroll bars invert their keys by default, which would send Right to the left.
-    slider_->setInvertedControls(false);
-    // Qt's own menu on a scroll bar is English and can move it: not for children.
-    slider_->setContextMenuPolicy(Qt::PreventContextMenu);
-    platform::stepOnePerNotch(slider_);
-    platform::nameForUsers(slider_, QStringLiteral("Ergebnis einstellen"));
-    connect(slider_, &QScrollBar::valueChanged, this,
-            [this](int value) { step([this, value] { contest_.moveSlider(value); }); });
-}
-
-void ContestWindow::buildTaskRow()
-{
-    firstNumber_ = new Label(QStringLiteral("Bezeichnung7"), this, QRect(120, 480, 2415, 1095));
-    firstNumber_->setFont(designFont(kVerdana, 42));
-    firstNumber_->setForeColor(QColor(0, 0, 255));
-    firstNumber_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-
-    signBox_ = new PictureBox(QStringLiteral("Bild14"), this, QRect(2640, 840, 495, 495));
-    signBox_->setSpokenRole(QStringLiteral("Rechenzeichen"));
-
-    // Frames and boxes are listed die 1 (middle), die 2 (right), die 3 (left).
-    const std::array<const char*, kDice> frameNames = {"Figur1", "Figur5", "Figur4"};
-    const std::array<const char*, kDice> boxNames = {"Bild13", "Bild19", "Bild18"};
-    const std::array<int, kDice> frameLefts = {4560, 5880, 3240};
-    for (int die = 0; die < kDice; ++die) {
-        auto* frame = new Shape(QString::fromLatin1(frameNames[die]), this, QRect(frameLefts[die], 480, 1215, 1215),
-                                Shape::Kind::RoundedRectangle);
-        frame->setBorder(Qt::black, 2);
-        frame->setFill(Qt::white);
-        dieFrames_[die] = frame;
-        auto* box =
-            new PictureBox(QString::fromLatin1(boxNames[die]), this, QRect(frameLefts[die] + 120, 600, 975, 975));
-        box->setCursor(Qt::PointingHandCursor);
-        box->setSpokenRole(QStringLiteral("Würfel %1").arg(die + 1));
-        connect(box, &PictureBox::clicked, this, &ContestWindow::startGame);
-        dieBoxes_[die] = box;
-    }
-
-    auto* equals = new PictureBox(QStringLiteral("Bild17"), this, QRect(7200, 840, 495, 495));
-    equals->setPicture(artwork::icon("equals"));
-    platform::nameForUsers(equals, QStringLiteral("gleich")); // so the task row reads as a sum
-
-    answer_ = new Label(QStringLiteral("Bezeichnung8"), this, QRect(7800, 480, 2415, 1095));
-    answer_->setFont(designFont(kVerdana, 42));
-    answer_->setForeColor(QColor(255, 0, 0));
-}
-
-void ContestWindow::buildMenuBar()
-{
-    const auto onClick = [this](PictureBox* button, auto handler) {
-        connect(button, &PictureBox::clicked, this, handler);
-    };
-    onClick(menuButton("Bild20", this, 120, "quit", QStringLiteral("Beenden")), &ContestWindow::askToQuit);
-    onClick(menuButton("Bild21", this, 720, "help", QStringLiteral("Hilfe")), &ContestWindow::showHelp);
-    onClick(menuButton("Bild22", this, 1320, "dice", QStringLiteral("Anzahl der Würfel")),
-            &ContestWindow::toggleDiceList);
-    onClick(menuButton("Bild23", this, 1920, "abacus", QStringLiteral("Zahlenraum")), &ContestWindow::toggleRangeList);
-    onClick(menuButton("Bild24", this, 2520, "person", QStringLiteral("Spieler")),
-            [this] { openOnWish(&ContestWindow::playersWanted); });
-    onClick(menuButton("Bild26", this, 3120, "printer", QStringLiteral("Arbeitsblatt")),
-            [this] { openOnWish(&ContestWindow::worksheetsWanted); });
-    onClick(menuButton("Bild25", this, 3720, "info", QStringLiteral("Programm-Info")),
-            [this] { openOnWish(&ContestWindow::infoWanted); });
-
-    status_ = new Label(QStringLiteral("Bezeichnung6"), this, QRect(4320, 5760, 5895, 495));
-    status_->setFont(designFont(kSansSerif, 18));
-    status_->setBackColor(kNavy);
-    status_->setForeColor(Qt::white);
-
-    diceList_ = popupList("Liste2", this, QRect(1320, 4920, 1575, 840), QStringLiteral("Anzahl der Würfel"));
-    rangeList_ = popupList("Liste1", this, QRect(1920, 3000, 1815, 2730), QStringLiteral("Zahlenraum"));
-    fillList(rangeList_, rangeEntries());
-    connect(diceList_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { chooseDice(diceList_->row(item)); });
-    connect(rangeList_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { chooseRange(rangeList_->row(item)); });
-}
-
-void ContestWindow::buildTemplates()
-{
-    // Kept beyond the visible client area; the boxes on show copy their pictures.
-    for (int face = 1; face <= 9; ++face) {
-        const int i = face - 1;
-        auto* box = new PictureBox(QStringLiteral("Bild%1").arg(face + 3), this,
-                                   QRect(10680 + 1080 * (i % 3), 360 + 1080 * (i / 3), 975, 975));
-        box->setPicture(artwork::dieFace(face));
-        faceTemplates_[static_cast<std::size_t>(i)] = box;
-    }
-    plusTemplate_ = new PictureBox(QStringLiteral("Bild15"), this, QRect(10680, 3720, 495, 495));
-    plusTemplate_->setPicture(artwork::icon("plus", QStringLiteral("plus")));
-    minusTemplate_ = new PictureBox(QStringLiteral("Bild16"), this, QRect(11280, 3720, 495, 495));
-    minusTemplate_->setPicture(artwork::icon("minus", QStringLiteral("minus")));
 }
 
 void ContestWindow::load()

@@ -57,11 +57,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void buildTaskRow();
-    void buildPlayingArea();
-    void buildMenuBar();
-    void buildTemplates();
-
     void load();
     void activate() override;
     bool keyDown(int key);
