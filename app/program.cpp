@@ -93,14 +93,16 @@ bool Program::hasInfoWindow() const { return info_.get() != nullptr; }
 void Program::openPlayerSetup()
 {
     // The names come fresh from the main window each time; the pictures stay the player window's own.
-    playerWindow().openPlayerSetup(contestWindow().playerName(0), contestWindow().playerName(1));
+    playerWindow().openPlayerSetup(contestWindow().playerName(Side::Left), contestWindow().playerName(Side::Right));
     show(&contestWindow(), &playerWindow());
 }
 
 void Program::takePlayers()
 {
-    for (int side = 0; side < PlayerWindow::kPlayers; ++side)
-        contestWindow().setPlayer(side, playerWindow().name(side), playerWindow().picture(side));
+    for (int index = 0; index < PlayerWindow::kPlayers; ++index) {
+        const Side side = index == 0 ? Side::Left : Side::Right; // the player window counts its slots from 0
+        contestWindow().setPlayer(side, playerWindow().name(index), playerWindow().picture(index));
+    }
 }
 
 void Program::show(QWidget* from, QWidget* to)

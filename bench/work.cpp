@@ -72,7 +72,7 @@ int main(int argc, char* argv[])
              {static_cast<QWidget*>(&program.memoryWindow()), static_cast<QWidget*>(&program.catchWindow())})
             if (reward->isVisible()) platform::switchWindow(reward, &form1);
         while (form1.rollTimer().isActive()) {
-            form1.rollTimer().stop();
+            control<QTimer>(&form1, "Zeit1")->stop();
             timed([&] { form1.rollTick(); });
         }
         const ContestState& state = form1.contest().state();

@@ -1,6 +1,5 @@
 #include "contest.h"
 
-#include "platform/colors.h"
 #include "platform/numbertext.h"
 
 using platform::blankLedNumber;
@@ -8,9 +7,7 @@ using platform::plainNumber;
 
 namespace {
 
-constexpr int kSliderMiddle = 50;
 constexpr int kRollTicks = 10;
-const QColor kFormBack = platform::kLightGrey;
 
 // Where on the number line a slider value stands, in twips.
 constexpr int lineX(int sliderValue) { return 90 * sliderValue + 600; }
@@ -57,18 +54,17 @@ QStringList diceEntries()
     return {QStringLiteral(" 1 Würfel"), QStringLiteral(" 2 Würfel"), QStringLiteral(" 3 Würfel")};
 }
 
-void Contest::formLoad()
+Outcome Contest::load()
 {
     s_ = ContestState{};
     s_.helpText = rewardNote();
-    resetGame();
+    return resetGame();
 }
 
-void Contest::resetGame()
+Outcome Contest::resetGame()
 {
     s_.gameStarted = false;
     s_.taskResult = s_.rangeBase + 50;
-    s_.sliderValue = kSliderMiddle;
     s_.arrowValue = s_.taskResult;
     s_.announcedSide.reset();
     s_.firstNumber.reset();
@@ -76,41 +72,41 @@ void Contest::resetGame()
     // The dice keep the colours of the last roll; only their faces go.
     s_.dieFace.fill(0);
     s_.taskCount = 0;
+    return Outcome::Reset;
 }
 
 int Contest::arrowX() const { return lineX(s_.arrowValue - s_.rangeBase); }
 
-void Contest::startDieClick()
+Outcome Contest::startGame()
 {
-    sliderChange(s_.arrowValue - s_.rangeBase);
-    if (s_.gameStarted) return; // a running game is never restarted by a die
+    if (s_.gameStarted) return Outcome::Started; // a running game is never restarted by a die
     s_.gameStarted = true;
     s_.turn = 1;
     s_.rollFrame = 0;
     s_.rollTimerOn = true;
+    return Outcome::Started;
 }
 
-void Contest::sliderChange(int value)
+void Contest::moveSlider(int value)
 {
-    s_.sliderValue = value;
     if (!s_.gameStarted) return; // before a game the arrow stays where it is
     s_.arrowValue = s_.rangeBase + value;
 }
 
-Confirmation Contest::confirm()
+Outcome Contest::confirmAnswer()
 {
-    if (!s_.gameStarted) return Confirmation::Ignored;
+    if (!s_.gameStarted) return Outcome::Nothing;
     const int answer = s_.arrowValue;
-    if (answer != s_.taskResult) return Confirmation::Wrong;
+    if (answer != s_.taskResult) return Outcome::Wrong;
 
     s_.shownAnswer = answer;
     // The turn itself passes when the roll ends; the status line already names who comes next.
-    s_.announcedSide = s_.turn == 1 ? 0 : 1;
+    s_.announcedSide = other(s_.answeringSide());
     s_.rollFrame = 0;
     s_.rollTimerOn = true;
     ++s_.taskCount;
     s_.round = s_.taskCount + 1;
-    return s_.taskCount % 3 == 0 ? Confirmation::CorrectDue : Confirmation::Correct;
+    return s_.taskCount % 3 == 0 ? Outcome::RewardDue : Outcome::Correct;
 }
 
 QString Contest::taskText() const
@@ -125,17 +121,16 @@ QString Contest::taskText() const
 
 void Contest::stopRoll() { s_.rollTimerOn = false; }
 
-bool Contest::rollTick(platform::Random& random, const platform::Clock& clock)
+Outcome Contest::rollTick(platform::Random& random, const platform::Clock& clock)
 {
-    hideLists();
     ++s_.rollFrame;
     if (s_.rollFrame != kRollTicks) {
         showDraw(draw(random, clock));
-        return false;
+        return Outcome::Ticked;
     }
     s_.rollTimerOn = false;
-    s_.signBack = kFormBack;
-    return true;
+    s_.signColor.reset();
+    return Outcome::RollEnded;
 }
 
 Draw Contest::draw(platform::Random& random, const platform::Clock& clock)
@@ -153,15 +148,15 @@ void Contest::showDraw(const Draw& drawn)
     s_.sign = drawn.sign;
     for (int die = 0; die < s_.diceCount && die < kDice; ++die) {
         const int face = drawn.faces[die];
-        s_.dieBack[die] = platform::paletteColor(16 - face);
-        s_.signBack = platform::paletteColor(15 - face);
+        s_.dieColor[die] = 16 - face;
+        s_.signColor = 15 - face;
         s_.dieFace[die] = face;
     }
 }
 
-RollEnd Contest::nextTask(bool memoVisible)
+Outcome Contest::nextTask(bool memoVisible)
 {
-    if (memoVisible) return RollEnd::Skipped;
+    if (memoVisible) return Outcome::Skipped;
     s_.taskResult = s_.arrowValue;
     s_.firstNumber = s_.arrowValue;
     s_.shownAnswer.reset();
@@ -171,77 +166,47 @@ RollEnd Contest::nextTask(bool memoVisible)
     if (s_.sign == Sign::Plus) s_.taskResult += s_.operand;
     if (s_.taskResult >= s_.rangeBase + 100) {
         endGame();
-        return RollEnd::GameOver;
+        return Outcome::GameOver;
     }
     if (s_.sign == Sign::Minus) s_.taskResult -= s_.operand;
     if (s_.taskResult <= s_.rangeBase) {
         endGame();
-        return RollEnd::GameOver;
+        return Outcome::GameOver;
     }
 
-    s_.announcedSide = s_.turn == 1 ? 0 : 1;
     s_.turn = s_.turn == 1 ? 2 : 1;
-    return RollEnd::Stands;
+    s_.announcedSide = s_.answeringSide();
+    return Outcome::Stands;
 }
 
 void Contest::endGame()
 {
     // The task that cannot be asked would have been the other player's: the last one to solve wins.
-    // While the first player answers, turn is 2.
-    s_.winnerSide = s_.turn == 2 ? 0 : 1;
-    ++s_.scores[static_cast<std::size_t>(s_.winnerSide)];
+    s_.winnerSide = s_.answeringSide();
+    ++s_.scores[s_.answeringSide()];
 }
 
-void Contest::setPlayerName(int side, const QString& name)
-{
-    if (side == 0 || side == 1) s_.names[static_cast<std::size_t>(side)] = name;
-}
+void Contest::setPlayerName(Side side, const QString& name) { s_.names[side] = name; }
 
-void Contest::diceListButton()
-{
-    s_.rangeListShown = false;
-    if (s_.diceListShown) {
-        s_.diceListShown = false;
-        return;
-    }
-    ++s_.diceListFills;
-    s_.diceListShown = true;
-}
-
-void Contest::rangeListButton()
-{
-    s_.diceListShown = false;
-    s_.rangeListShown = !s_.rangeListShown;
-}
-
-void Contest::hideLists()
-{
-    s_.rangeListShown = false;
-    s_.diceListShown = false;
-}
-
-void Contest::stopForSetting()
+Outcome Contest::stopForSetting()
 {
     // A roll left running would build a task for a game that no longer runs; the sign box
     // goes back to the start state's grey instead of keeping the stopped tick's colour.
     stopRoll();
-    s_.signBack = kFormBack;
-    resetGame();
+    s_.signColor.reset();
+    return resetGame();
 }
 
-void Contest::rangeChosen(int index)
+Outcome Contest::chooseRange(int index)
 {
-    if (index < 0 || index >= kRanges) return;
-    s_.rangeListShown = false;
-    s_.rangeSelected = index;
+    if (index < 0 || index >= kRanges) return Outcome::Nothing;
     s_.rangeBase = 100 * index;
-    stopForSetting();
+    return stopForSetting();
 }
 
-void Contest::diceChosen(int index)
+Outcome Contest::chooseDice(int index)
 {
-    if (index < 0 || index >= kDice) return;
+    if (index < 0 || index >= kDice) return Outcome::Nothing;
     s_.diceCount = index + 1;
-    s_.diceListShown = false;
-    stopForSetting();
+    return stopForSetting();
 }

@@ -3,7 +3,6 @@
 #include "platform/clock.h"
 #include "platform/random.h"
 
-#include <QColor>
 #include <QString>
 #include <QStringList>
 
@@ -21,24 +20,36 @@ struct ScaleTick {
 
 enum class Sign { None, Plus, Minus };
 
+// The left player plays first, the right one second.
+enum class Side { Left, Right };
+inline constexpr Side other(Side side) { return side == Side::Left ? Side::Right : Side::Left; }
+
+// One value for each player.
+template <typename T> struct PerSide {
+    std::array<T, 2> values;
+    T& operator[](Side side) { return values[static_cast<std::size_t>(side)]; }
+    const T& operator[](Side side) const { return values[static_cast<std::size_t>(side)]; }
+};
+
 // Dice are numbered as the game counts them: die 1 sits in the middle,
 // die 2 on the right and die 3 on the left.
 inline constexpr int kDice = 3;
 inline constexpr int kRanges = 10;
+inline constexpr int kWhite = 15; // palette index
 
-// What a confirmation of the arrow number came to.
-enum class Confirmation {
-    Ignored,    // no game runs
-    Wrong,      // the error message repeats the task
-    Correct,    // the roll runs
-    CorrectDue, // the roll runs, and a memory game is due
-};
-
-// How a roll ended.
-enum class RollEnd {
-    Skipped,  // the memory game is on screen
-    Stands,   // the next task waits for its answer
-    GameOver, // the result would reach an end of the range: a winner
+// What an action of the rules came to, for the window to react on.
+enum class Outcome {
+    Nothing,
+    Started,   // a game runs: the slider stands on the arrow
+    Wrong,     // the error message repeats the task
+    Correct,   // the roll runs
+    RewardDue, // the roll runs, and a memory game is due
+    Ticked,    // a roll tick drew the dice
+    RollEnded, // the tenth tick: the next task is due
+    Skipped,   // the memory game is on screen: no next task
+    Stands,    // the next task waits for its answer
+    GameOver,  // the result would reach an end of the range: a winner
+    Reset,     // the start state, after a setting or a won game
 };
 
 // The four numbers each roll tick draws.
@@ -47,13 +58,12 @@ struct Draw {
     std::array<int, kDice> faces;
 };
 
-// The contest's whole state, owned by its rules. Sides are 0 for the left
-// (first) player and 1 for the right (second) one.
+// The contest's whole state, owned by its rules.
 struct ContestState {
     int rangeBase = 0;
     int diceCount = 1;
     bool gameStarted = false;
-    // While a task waits, 2 means the first player answers and 1 the second.
+    // While a task waits, 2 means the first player answers and 1 the second: ask answeringSide().
     int turn = 1;
     int taskCount = 0;
     int operand = 0;
@@ -61,7 +71,6 @@ struct ContestState {
     int rollFrame = 0;
     QString helpText;
 
-    int sliderValue = 50;
     // The number the arrow points at; it follows the slider only while a game runs.
     int arrowValue = 50;
     std::optional<int> firstNumber;
@@ -69,21 +78,19 @@ struct ContestState {
     // The round the title names: the task now coming.
     int round = 1;
     // Whose turn the status line announces; none before a game.
-    std::optional<int> announcedSide;
-    std::array<QString, 2> names{QStringLiteral("Freund"), QStringLiteral("Computer")};
-    std::array<int, 2> scores{};
-    int winnerSide = -1;
+    std::optional<Side> announcedSide;
+    PerSide<QString> names{QStringLiteral("Freund"), QStringLiteral("Computer")};
+    PerSide<int> scores{};
+    std::optional<Side> winnerSide;
 
     std::array<int, kDice> dieFace{}; // 0: the box is empty
-    std::array<QColor, kDice> dieBack{QColor(Qt::white), QColor(Qt::white), QColor(Qt::white)};
+    // Palette indices; the dice start white, and a sign box with no colour shows the window's grey.
+    std::array<int, kDice> dieColor{kWhite, kWhite, kWhite};
     Sign sign = Sign::Plus;
-    QColor signBack = QColor(224, 224, 224);
+    std::optional<int> signColor;
     bool rollTimerOn = false;
 
-    bool rangeListShown = false;
-    bool diceListShown = false;
-    int rangeSelected = -1;
-    int diceListFills = 0; // rises each time the list is filled afresh, which clears its selection
+    Side answeringSide() const { return turn == 2 ? Side::Left : Side::Right; }
 };
 
 // The contest's rules, apart from any widget.
@@ -92,45 +99,42 @@ public:
     const ContestState& state() const { return s_; }
 
     // Start-up: one die, range 0 - 100, the start state.
-    void formLoad();
-    void resetGame();
+    Outcome load();
+    Outcome resetGame();
     bool dieShown(int die) const { return s_.diceCount >= die + 1; }
     // Where the arrow stands on the number line, in twips.
     int arrowX() const;
 
     // A click on any visible die.
-    void startDieClick();
+    Outcome startGame();
     // The slider's value changed, by key, click, drag or code.
-    void sliderChange(int value);
+    void moveSlider(int value);
 
     // A click on the arrow number, or Enter.
-    Confirmation confirm();
+    Outcome confirmAnswer();
     // The one-line form of the current task, as the error message repeats it.
     QString taskText() const;
     // The roll is cut short, as the memory reward does.
     void stopRoll();
 
-    // One tick of the roll; true when it was the tenth, which ends the roll.
-    bool rollTick(platform::Random& random, const platform::Clock& clock);
-    // Draws sign and dice from a freshly seeded generator, and sums the dice in play.
-    Draw draw(platform::Random& random, const platform::Clock& clock);
+    // One tick of the roll; the tenth ends it.
+    Outcome rollTick(platform::Random& random, const platform::Clock& clock);
     // The end of a roll: the next task from the arrow, the range test, the turn.
-    RollEnd nextTask(bool memoVisible);
+    Outcome nextTask(bool memoVisible);
 
     // The player window's names, exactly as typed.
-    void setPlayerName(int side, const QString& name);
+    void setPlayerName(Side side, const QString& name);
 
-    // The menu's lists: each button opens its list or closes it again.
-    void diceListButton();
-    void rangeListButton();
-    void hideLists();
-    void rangeChosen(int index);
-    void diceChosen(int index);
+    // The menu's lists: a choice stops the game.
+    Outcome chooseRange(int index);
+    Outcome chooseDice(int index);
 
 private:
+    // Draws sign and dice from a freshly seeded generator, and sums the dice in play.
+    Draw draw(platform::Random& random, const platform::Clock& clock);
     void showDraw(const Draw& draw);
     void endGame();
-    void stopForSetting();
+    Outcome stopForSetting();
 
     ContestState s_;
 };

@@ -4,6 +4,7 @@
 #include "assets/gallery.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
+#include "platform/design.h"
 #include "platform/numbertext.h"
 #include "platform/units.h"
 #include "platform/windows.h"
@@ -17,9 +18,10 @@
 #include <algorithm>
 
 using platform::blankLedNumber;
-using platform::designFont;
+using platform::ControlSpec;
 using platform::kFrameGrey;
 using platform::kGreen;
+using platform::kLightGrey;
 using platform::kNavy;
 using platform::kSansSerif;
 using platform::kVerdana;
@@ -27,11 +29,10 @@ using platform::Label;
 using platform::PictureBox;
 using platform::plainNumber;
 using platform::Shape;
-using platform::twipsRect;
+using Kind = platform::ControlSpec::Kind;
 
 namespace {
 
-const QColor kFormBack = platform::kLightGrey;
 const QString kStartStatus = QStringLiteral("Klicke zum Start auf einen Würfel.");
 
 // A name in a right-to-left script is set apart, so the German words around it keep their order.
@@ -45,36 +46,6 @@ QString embeddedName(const QString& name)
 
 QString turnAnnouncement(const QString& name) { return embeddedName(name) + QStringLiteral(" ist dran!"); }
 
-Label* greenLabel(const char* name, QWidget* parent, QRect geometry, const QString& caption, double points)
-{
-    auto* label = new Label(QString::fromLatin1(name), parent, geometry);
-    label->setFont(designFont(kVerdana, points));
-    label->setForeColor(kGreen);
-    label->setCaption(caption);
-    return label;
-}
-
-PictureBox* menuButton(const char* name, QWidget* parent, int left, const char* iconName, const QString& tip)
-{
-    return platform::pictureButton(QString::fromLatin1(name), parent, QRect(left, 5760, 495, 495),
-                                   artwork::icon(iconName), kNavy, tip);
-}
-
-QListWidget* popupList(const char* name, QWidget* parent, QRect geometry, const QString& tip)
-{
-    auto* list = platform::listBox(QString::fromLatin1(name), parent, geometry, kNavy, kFormBack);
-    list->setFrameShape(QFrame::Box);
-    // Sized to hold every entry whole, so scroll bars would only cut entries off.
-    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The range entries end in a blank; an ellipsis would cut the number before it.
-    list->setTextElideMode(Qt::ElideNone);
-    list->setFocusPolicy(Qt::NoFocus);
-    list->setAccessibleName(tip);
-    list->hide();
-    return list;
-}
-
 // Fills a list with one row of equal height per entry, so all of them fit its height.
 void fillList(QListWidget* list, const QStringList& entries)
 {
@@ -85,97 +56,290 @@ void fillList(QListWidget* list, const QStringList& entries)
     for (int row = 0; row < list->count(); ++row) list->item(row)->setSizeHint(QSize(0, rowHeight));
 }
 
+enum Role {
+    FirstNumber,
+    Answer,
+    SignBox,
+    LeftName,
+    RightName,
+    LeftAvatar,
+    RightAvatar,
+    LeftScore,
+    RightScore,
+    RangeLow,
+    RangeHigh,
+    Arrow,
+    ArrowNumber,
+    Slider,
+    Status,
+    RangeList,
+    DiceList,
+    QuitButton,
+    HelpButton,
+    DiceButton,
+    RangeButton,
+    PlayersButton,
+    SheetButton,
+    InfoButton,
+    PlusTemplate,
+    MinusTemplate,
+    DieFrame,                      // + die
+    DieBox = DieFrame + kDice,     // + die
+    FaceTemplate = DieBox + kDice, // + face - 1
+};
+
+const platform::DesignFont kNameFont{kVerdana, 18};
+const platform::DesignFont kScoreFont{kVerdana, 24};
+const platform::DesignFont kTaskFont{kVerdana, 42};
+
+ControlSpec menuButton(int role, const char* name, int left, const char* iconName, const QString& tip)
+{
+    return {.kind = Kind::Button,
+            .role = role,
+            .name = name,
+            .twips = {left, 5760, 495, 495},
+            .back = kNavy,
+            .spoken = tip,
+            .picture = artwork::icon(iconName)};
+}
+
+ControlSpec frameLine(const char* name, QLine twips)
+{
+    return {.kind = Kind::Line, .name = name, .fore = kFrameGrey, .line = twips, .lineWidth = 2};
+}
+
+// Frames and boxes of the dice, listed die 1 (middle), die 2 (right), die 3 (left).
+void addDice(platform::Design& design)
+{
+    static const std::array<const char*, kDice> frameNames = {"Figur1", "Figur5", "Figur4"};
+    static const std::array<const char*, kDice> boxNames = {"Bild13", "Bild19", "Bild18"};
+    const std::array<int, kDice> lefts = {4560, 5880, 3240};
+    for (std::size_t die = 0; die < kDice; ++die) {
+        const int number = static_cast<int>(die) + 1;
+        design.append({.kind = Kind::RoundedFrame,
+                       .role = DieFrame + number - 1,
+                       .name = frameNames[die],
+                       .twips = {lefts[die], 480, 1215, 1215},
+                       .back = Qt::white,
+                       .fore = Qt::black,
+                       .lineWidth = 2});
+        design.append({.kind = Kind::Picture,
+                       .role = DieBox + number - 1,
+                       .name = boxNames[die],
+                       .twips = {lefts[die] + 120, 600, 975, 975},
+                       .look = platform::look::kHand,
+                       .spoken = QStringLiteral("Würfel %1").arg(number)});
+    }
+}
+
+// Kept beyond the visible client area; the boxes on show copy their pictures.
+void addTemplates(platform::Design& design)
+{
+    static const std::array<const char*, 9> names = {"Bild4", "Bild5",  "Bild6",  "Bild7", "Bild8",
+                                                     "Bild9", "Bild10", "Bild11", "Bild12"};
+    for (int i = 0; i < 9; ++i)
+        design.append({.kind = Kind::Picture,
+                       .role = FaceTemplate + i,
+                       .name = names[static_cast<std::size_t>(i)],
+                       .twips = {10680 + 1080 * (i % 3), 360 + 1080 * (i / 3), 975, 975},
+                       .picture = artwork::dieFace(i + 1)});
+    design.append({{.kind = Kind::Picture,
+                    .role = PlusTemplate,
+                    .name = "Bild15",
+                    .twips = {10680, 3720, 495, 495},
+                    .picture = artwork::icon("plus", QStringLiteral("plus"))},
+                   {.kind = Kind::Picture,
+                    .role = MinusTemplate,
+                    .name = "Bild16",
+                    .twips = {11280, 3720, 495, 495},
+                    .picture = artwork::icon("minus", QStringLiteral("minus"))}});
+}
+
+platform::Design design()
+{
+    // Shapes and lines first: what is built later stacks above them.
+    platform::Design design{
+        {.kind = Kind::Frame, .name = "Figur3", .twips = {120, 360, 10095, 1455}, .fore = kFrameGrey, .lineWidth = 2},
+        frameLine("Linie2", {120, 1800, 120, 5280}),
+        frameLine("Linie3", {10200, 5280, 120, 5280}),
+        frameLine("Linie4", {10200, 1800, 10200, 5280}),
+        frameLine("Linie5", {120, 4800, 10200, 4800}),
+        {.kind = Kind::Frame,
+         .name = "Figur6",
+         .twips = {120, 4800, 10095, 495},
+         .back = kNavy,
+         .fore = platform::kSilver,
+         .lineWidth = 1},
+        {.kind = Kind::Frame, .name = "Figur2", .twips = {0, 5640, 10455, 855}, .back = kNavy},
+        {.kind = Kind::Line, .name = "Linie1", .fore = Qt::black, .line = {600, 3240, 9600, 3240}, .lineWidth = 2},
+        // Each name ends where the score beside it begins, so a long name is cut off instead of running under it.
+        // A name in a right-to-left script stays beside its picture.
+        {.role = LeftName,
+         .name = "Bezeichnung1",
+         .twips = {840, 2040, 2865, 495},
+         .font = kNameFont,
+         .fore = kGreen,
+         .align = Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop,
+         .look = platform::look::kOneLine,
+         .caption = QStringLiteral("Freund")},
+        {.role = RightName,
+         .name = "Bezeichnung2",
+         .twips = {6495, 2040, 3000, 495},
+         .font = kNameFont,
+         .fore = kGreen,
+         .look = platform::look::kOneLine,
+         .caption = QStringLiteral("Computer")},
+        {.kind = Kind::Picture,
+         .role = LeftAvatar,
+         .name = "Bild1",
+         .twips = {240, 2040, 495, 495},
+         .spoken = QStringLiteral("Bild des ersten Spielers"),
+         .picture = artwork::galleryPicture(artwork::kFirstPlayerPicture)},
+        {.kind = Kind::Picture,
+         .role = RightAvatar,
+         .name = "Bild2",
+         .twips = {9600, 2040, 495, 495},
+         .spoken = QStringLiteral("Bild des zweiten Spielers"),
+         .picture = artwork::galleryPicture(artwork::kSecondPlayerPicture)},
+        // Scores count over the whole run: each number grows away from the colon, room for three digits.
+        {.role = LeftScore,
+         .name = "Bezeichnung10",
+         .twips = {3720, 1920, 1095, 615},
+         .font = kScoreFont,
+         .fore = kGreen,
+         .align = Qt::AlignRight | Qt::AlignTop,
+         .caption = QStringLiteral("0")},
+        {.name = "Bezeichnung15",
+         .twips = {4920, 1920, 375, 615},
+         .font = kScoreFont,
+         .fore = kGreen,
+         .align = Qt::AlignHCenter | Qt::AlignTop,
+         .caption = QStringLiteral(":")},
+        {.role = RightScore,
+         .name = "Bezeichnung11",
+         .twips = {5400, 1920, 1095, 615},
+         .font = kScoreFont,
+         .fore = kGreen,
+         .caption = QStringLiteral("0")},
+        // The ends stand left and right of the number line, clear of the scale.
+        {.role = RangeLow,
+         .name = "Bezeichnung12",
+         .twips = {150, 3120, 435, 255},
+         .font = {kSansSerif, 9.75},
+         .align = Qt::AlignRight | Qt::AlignTop},
+        {.role = RangeHigh, .name = "Bezeichnung13", .twips = {9700, 3120, 600, 255}, .font = {kSansSerif, 9.75}},
+        {.kind = Kind::Picture,
+         .role = Arrow,
+         .name = "Bild3",
+         .twips = {4920, 3360, 495, 495},
+         .picture = artwork::icon("arrow")},
+        {.role = ArrowNumber,
+         .name = "Bezeichnung3",
+         .twips = {4680, 3960, 975, 495},
+         .font = {kSansSerif, 18},
+         .back = kNavy,
+         .fore = Qt::white,
+         .align = Qt::AlignCenter,
+         .look = platform::look::kSunken | platform::look::kHand,
+         .spoken = QStringLiteral("Antwort bestätigen")},
+        {.kind = Kind::Slider,
+         .role = Slider,
+         .name = "HBildlauf1",
+         .twips = {240, 4920, 9855, 255},
+         .spoken = QStringLiteral("Ergebnis einstellen")},
+        {.role = FirstNumber,
+         .name = "Bezeichnung7",
+         .twips = {120, 480, 2415, 1095},
+         .font = kTaskFont,
+         .fore = platform::kBlue,
+         .align = Qt::AlignRight | Qt::AlignTop},
+        {.kind = Kind::Picture,
+         .role = SignBox,
+         .name = "Bild14",
+         .twips = {2640, 840, 495, 495},
+         .spoken = QStringLiteral("Rechenzeichen")},
+    };
+    addDice(design);
+    design.append({
+        // Named so the task row reads as a sum.
+        {.kind = Kind::Picture,
+         .name = "Bild17",
+         .twips = {7200, 840, 495, 495},
+         .spoken = QStringLiteral("gleich"),
+         .picture = artwork::icon("equals")},
+        {.role = Answer,
+         .name = "Bezeichnung8",
+         .twips = {7800, 480, 2415, 1095},
+         .font = kTaskFont,
+         .fore = platform::kRed},
+        menuButton(QuitButton, "Bild20", 120, "quit", QStringLiteral("Beenden")),
+        menuButton(HelpButton, "Bild21", 720, "help", QStringLiteral("Hilfe")),
+        menuButton(DiceButton, "Bild22", 1320, "dice", QStringLiteral("Anzahl der Würfel")),
+        menuButton(RangeButton, "Bild23", 1920, "abacus", QStringLiteral("Zahlenraum")),
+        menuButton(PlayersButton, "Bild24", 2520, "person", QStringLiteral("Spieler")),
+        menuButton(SheetButton, "Bild26", 3120, "printer", QStringLiteral("Arbeitsblatt")),
+        menuButton(InfoButton, "Bild25", 3720, "info", QStringLiteral("Programm-Info")),
+        {.role = Status,
+         .name = "Bezeichnung6",
+         .twips = {4320, 5760, 5895, 495},
+         .font = {kSansSerif, 18},
+         .back = kNavy,
+         .fore = Qt::white},
+        {.kind = Kind::List,
+         .role = DiceList,
+         .name = "Liste2",
+         .twips = {1320, 4920, 1575, 840},
+         .back = kNavy,
+         .fore = kLightGrey,
+         .look = platform::look::kHidden,
+         .readAs = QStringLiteral("Anzahl der Würfel")},
+        {.kind = Kind::List,
+         .role = RangeList,
+         .name = "Liste1",
+         .twips = {1920, 3000, 1815, 2730},
+         .back = kNavy,
+         .fore = kLightGrey,
+         .look = platform::look::kHidden,
+         .readAs = QStringLiteral("Zahlenraum")},
+    });
+    addTemplates(design);
+    return design;
+}
+
 } // namespace
 
 ContestWindow::ContestWindow(platform::Services& services, std::function<bool()> memoVisible)
     : services_(services), memoVisible_(std::move(memoVisible)), scale_(scaleTicks())
 {
     platform::setupFixedWindow(this, QStringLiteral("Form1"), QStringLiteral("Pelko-Morvelt (Runde 1)"), 10365, 6435,
-                               kFormBack);
-    setFont(designFont(kSansSerif, 8.25));
+                               kLightGrey);
+    setFont(platform::designFont(kSansSerif, 8.25));
 
-    buildPlayingArea();
-    buildTaskRow();
-    buildMenuBar();
-    buildTemplates();
-
-    rollTimer_.setObjectName(QStringLiteral("Zeit1"));
-    rollTimer_.setInterval(500);
-    // A coarse timer may fire up to 5 % early, which a child sees as a hurried roll.
-    rollTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&rollTimer_, &QTimer::timeout, this, &ContestWindow::rollTick);
-
-    // Enter confirms wherever the focus is; all other keys go on to the focused control.
-    new platform::KeyPreview(this, [this](int key) { return Form_KeyDown(key); });
-
-    Form_Load();
-}
-
-void ContestWindow::buildPlayingArea()
-{
-    // Shapes and lines first: what is built later stacks above them.
-    auto* taskFrame = new Shape(QStringLiteral("Figur3"), this, QRect(120, 360, 10095, 1455));
-    taskFrame->setBorder(kFrameGrey, 2);
-    const QList<std::pair<QPoint, QPoint>> frame = {{{120, 1800}, {120, 5280}},
-                                                    {{10200, 5280}, {120, 5280}},
-                                                    {{10200, 1800}, {10200, 5280}},
-                                                    {{120, 4800}, {10200, 4800}}};
-    for (int i = 0; i < frame.size(); ++i)
-        new platform::Line(QStringLiteral("Linie%1").arg(i + 2), this, frame[i].first, frame[i].second, kFrameGrey, 2);
-    auto* sliderStrip = new Shape(QStringLiteral("Figur6"), this, QRect(120, 4800, 10095, 495));
-    sliderStrip->setFill(kNavy);
-    sliderStrip->setBorder(QColor(192, 192, 192), 1);
-    auto* menuBar = new Shape(QStringLiteral("Figur2"), this, QRect(0, 5640, 10455, 855));
-    menuBar->setFill(kNavy);
-    menuBar->setBorderVisible(false);
-
-    new platform::Line(QStringLiteral("Linie1"), this, {600, 3240}, {9600, 3240}, Qt::black, 2);
-
-    // Each name ends where the score beside it begins, so a long name is cut off instead of running under it.
-    leftName_ = greenLabel("Bezeichnung1", this, {840, 2040, 2865, 495}, QStringLiteral("Freund"), 18);
-    rightName_ = greenLabel("Bezeichnung2", this, {6495, 2040, 3000, 495}, QStringLiteral("Computer"), 18);
-    for (Label* name : {leftName_, rightName_}) name->setWordWrap(false);
-    // A name in a right-to-left script stays beside its picture.
-    leftName_->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop);
-    const std::array<int, 2> avatarLeft{240, 9600};
-    const std::array<int, 2> avatarPicture{artwork::kFirstPlayerPicture, artwork::kSecondPlayerPicture};
-    const std::array<QString, 2> avatarTip{QStringLiteral("Bild des ersten Spielers"),
-                                           QStringLiteral("Bild des zweiten Spielers")};
-    for (std::size_t side = 0; side < 2; ++side) {
-        auto* avatar =
-            new PictureBox(QStringLiteral("Bild%1").arg(side + 1), this, QRect(avatarLeft[side], 2040, 495, 495));
-        avatar->setSpokenRole(avatarTip[side]);
-        avatar->setPicture(artwork::galleryPicture(avatarPicture[side]));
-        avatars_[side] = avatar;
+    const platform::Controls controls = platform::buildControls(this, design());
+    firstNumber_ = controls.at<Label>(FirstNumber);
+    answer_ = controls.at<Label>(Answer);
+    signBox_ = controls.at<PictureBox>(SignBox);
+    for (int die = 0; die < kDice; ++die) {
+        const auto i = static_cast<std::size_t>(die);
+        dieFrames_[i] = controls.at<Shape>(DieFrame + die);
+        dieBoxes_[i] = controls.at<PictureBox>(DieBox + die);
+        connect(dieBoxes_[i], &PictureBox::clicked, this, &ContestWindow::startGame);
     }
-    // Scores count over the whole run: each number grows away from the colon, room for three digits.
-    leftScore_ = greenLabel("Bezeichnung10", this, {3720, 1920, 1095, 615}, QStringLiteral("0"), 24);
-    leftScore_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    greenLabel("Bezeichnung15", this, {4920, 1920, 375, 615}, QStringLiteral(":"), 24)
-        ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    rightScore_ = greenLabel("Bezeichnung11", this, {5400, 1920, 1095, 615}, QStringLiteral("0"), 24);
+    for (int face = 0; face < 9; ++face)
+        faceTemplates_[static_cast<std::size_t>(face)] = controls.at<PictureBox>(FaceTemplate + face);
+    plusTemplate_ = controls.at<PictureBox>(PlusTemplate);
+    minusTemplate_ = controls.at<PictureBox>(MinusTemplate);
+    names_ = {controls.at<Label>(LeftName), controls.at<Label>(RightName)};
+    avatars_ = {controls.at<PictureBox>(LeftAvatar), controls.at<PictureBox>(RightAvatar)};
+    scores_ = {controls.at<Label>(LeftScore), controls.at<Label>(RightScore)};
+    rangeLow_ = controls.at<Label>(RangeLow);
+    rangeHigh_ = controls.at<Label>(RangeHigh);
+    arrow_ = controls.at<PictureBox>(Arrow);
+    arrowNumber_ = controls.at<Label>(ArrowNumber);
+    status_ = controls.at<Label>(Status);
+    connect(arrowNumber_, &Label::clicked, this, &ContestWindow::confirmAnswer);
 
-    // The ends stand left and right of the number line, clear of the scale.
-    rangeLow_ = new Label(QStringLiteral("Bezeichnung12"), this, QRect(150, 3120, 435, 255));
-    rangeLow_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    rangeHigh_ = new Label(QStringLiteral("Bezeichnung13"), this, QRect(9700, 3120, 600, 255));
-    for (Label* end : {rangeLow_, rangeHigh_}) end->setFont(designFont(kSansSerif, 9.75));
-
-    arrow_ = new PictureBox(QStringLiteral("Bild3"), this, QRect(4920, 3360, 495, 495));
-    arrow_->setPicture(artwork::icon("arrow"));
-    arrowNumber_ = new Label(QStringLiteral("Bezeichnung3"), this, QRect(4680, 3960, 975, 495));
-    arrowNumber_->setFont(designFont(kSansSerif, 18));
-    arrowNumber_->setBackColor(kNavy);
-    arrowNumber_->setForeColor(Qt::white);
-    arrowNumber_->setSingleBorder();
-    arrowNumber_->setAlignment(Qt::AlignCenter);
-    arrowNumber_->setCursor(Qt::PointingHandCursor);
-    arrowNumber_->setSpokenRole(QStringLiteral("Antwort bestätigen"));
-    connect(arrowNumber_, &Label::clicked, this, &ContestWindow::Bezeichnung3_Click);
-
-    slider_ = new QScrollBar(Qt::Horizontal, this);
-    slider_->setObjectName(QStringLiteral("HBildlauf1"));
-    slider_->setGeometry(twipsRect(240, 4920, 9855, 255));
+    slider_ = controls.at<QScrollBar>(Slider);
     slider_->setRange(0, 100);
     slider_->setSingleStep(1);
     slider_->setPageStep(10);
@@ -186,116 +350,53 @@ void ContestWindow::buildPlayingArea()
     slider_->setInvertedControls(false);
     // Qt's own menu on a scroll bar is English and can move it: not for children.
     slider_->setContextMenuPolicy(Qt::PreventContextMenu);
-    platform::stepOnePerNotch(slider_);
-    platform::nameForUsers(slider_, QStringLiteral("Ergebnis einstellen"));
-    connect(slider_, &QScrollBar::valueChanged, this, [this](int value) {
-        contest_.sliderChange(value);
-        render();
-    });
-}
+    connect(slider_, &QScrollBar::valueChanged, this,
+            [this](int value) { step([this, value] { contest_.moveSlider(value); }); });
 
-void ContestWindow::buildTaskRow()
-{
-    firstNumber_ = new Label(QStringLiteral("Bezeichnung7"), this, QRect(120, 480, 2415, 1095));
-    firstNumber_->setFont(designFont(kVerdana, 42));
-    firstNumber_->setForeColor(QColor(0, 0, 255));
-    firstNumber_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-
-    signBox_ = new PictureBox(QStringLiteral("Bild14"), this, QRect(2640, 840, 495, 495));
-    signBox_->setSpokenRole(QStringLiteral("Rechenzeichen"));
-
-    // Frames and boxes are listed die 1 (middle), die 2 (right), die 3 (left).
-    const std::array<const char*, kDice> frameNames = {"Figur1", "Figur5", "Figur4"};
-    const std::array<const char*, kDice> boxNames = {"Bild13", "Bild19", "Bild18"};
-    const std::array<int, kDice> frameLefts = {4560, 5880, 3240};
-    for (int die = 0; die < kDice; ++die) {
-        auto* frame = new Shape(QString::fromLatin1(frameNames[die]), this, QRect(frameLefts[die], 480, 1215, 1215),
-                                Shape::Kind::RoundedRectangle);
-        frame->setBorder(Qt::black, 2);
-        frame->setFill(Qt::white);
-        dieFrames_[die] = frame;
-        auto* box =
-            new PictureBox(QString::fromLatin1(boxNames[die]), this, QRect(frameLefts[die] + 120, 600, 975, 975));
-        box->setCursor(Qt::PointingHandCursor);
-        box->setSpokenRole(QStringLiteral("Würfel %1").arg(die + 1));
-        connect(box, &PictureBox::clicked, this, &ContestWindow::dieClicked);
-        dieBoxes_[die] = box;
-    }
-
-    auto* equals = new PictureBox(QStringLiteral("Bild17"), this, QRect(7200, 840, 495, 495));
-    equals->setPicture(artwork::icon("equals"));
-    platform::nameForUsers(equals, QStringLiteral("gleich")); // so the task row reads as a sum
-
-    answer_ = new Label(QStringLiteral("Bezeichnung8"), this, QRect(7800, 480, 2415, 1095));
-    answer_->setFont(designFont(kVerdana, 42));
-    answer_->setForeColor(QColor(255, 0, 0));
-}
-
-void ContestWindow::buildMenuBar()
-{
-    const auto onClick = [this](PictureBox* button, auto handler) {
-        connect(button, &PictureBox::clicked, this, handler);
+    const auto onClick = [this, &controls](int role, auto handler) {
+        connect(controls.at<PictureBox>(role), &PictureBox::clicked, this, handler);
     };
-    onClick(menuButton("Bild20", this, 120, "quit", QStringLiteral("Beenden")), &ContestWindow::Bild20_Click);
-    onClick(menuButton("Bild21", this, 720, "help", QStringLiteral("Hilfe")), &ContestWindow::Bild21_Click);
-    onClick(menuButton("Bild22", this, 1320, "dice", QStringLiteral("Anzahl der Würfel")), [this] {
-        contest_.diceListButton();
-        render();
-        if (!contest_.state().diceListShown) focusSlider();
-    });
-    onClick(menuButton("Bild23", this, 1920, "abacus", QStringLiteral("Zahlenraum")), [this] {
-        contest_.rangeListButton();
-        render();
-        if (!contest_.state().rangeListShown) focusSlider();
-    });
-    onClick(menuButton("Bild24", this, 2520, "person", QStringLiteral("Spieler")),
-            [this] { menuWish(&ContestWindow::playersWanted); });
-    onClick(menuButton("Bild26", this, 3120, "printer", QStringLiteral("Arbeitsblatt")),
-            [this] { menuWish(&ContestWindow::worksheetsWanted); });
-    onClick(menuButton("Bild25", this, 3720, "info", QStringLiteral("Programm-Info")),
-            [this] { menuWish(&ContestWindow::infoWanted); });
+    onClick(QuitButton, &ContestWindow::askToQuit);
+    onClick(HelpButton, &ContestWindow::showHelp);
+    onClick(DiceButton, &ContestWindow::toggleDiceList);
+    onClick(RangeButton, &ContestWindow::toggleRangeList);
+    onClick(PlayersButton, [this] { openOnWish(&ContestWindow::playersWanted); });
+    onClick(SheetButton, [this] { openOnWish(&ContestWindow::worksheetsWanted); });
+    onClick(InfoButton, [this] { openOnWish(&ContestWindow::infoWanted); });
 
-    status_ = new Label(QStringLiteral("Bezeichnung6"), this, QRect(4320, 5760, 5895, 495));
-    status_->setFont(designFont(kSansSerif, 18));
-    status_->setBackColor(kNavy);
-    status_->setForeColor(Qt::white);
-
-    diceList_ = popupList("Liste2", this, QRect(1320, 4920, 1575, 840), QStringLiteral("Anzahl der Würfel"));
-    rangeList_ = popupList("Liste1", this, QRect(1920, 3000, 1815, 2730), QStringLiteral("Zahlenraum"));
-    fillList(rangeList_, rangeEntries());
-    connect(diceList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        contest_.diceChosen(diceList_->row(item));
-        render();
-        focusSlider();
-    });
-    connect(rangeList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        contest_.rangeChosen(rangeList_->row(item));
-        render();
-        focusSlider();
-    });
-}
-
-void ContestWindow::buildTemplates()
-{
-    // Kept beyond the visible client area; the boxes on show copy their pictures.
-    for (int face = 1; face <= 9; ++face) {
-        const int i = face - 1;
-        auto* box = new PictureBox(QStringLiteral("Bild%1").arg(face + 3), this,
-                                   QRect(10680 + 1080 * (i % 3), 360 + 1080 * (i / 3), 975, 975));
-        box->setPicture(artwork::dieFace(face));
-        faceTemplates_[static_cast<std::size_t>(i)] = box;
+    diceList_ = controls.at<QListWidget>(DiceList);
+    rangeList_ = controls.at<QListWidget>(RangeList);
+    for (QListWidget* list : {diceList_, rangeList_}) {
+        list->setFrameShape(QFrame::Box);
+        // Sized to hold every entry whole, so scroll bars would only cut entries off.
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // The range entries end in a blank; an ellipsis would cut the number before it.
+        list->setTextElideMode(Qt::ElideNone);
+        list->setFocusPolicy(Qt::NoFocus);
     }
-    plusTemplate_ = new PictureBox(QStringLiteral("Bild15"), this, QRect(10680, 3720, 495, 495));
-    plusTemplate_->setPicture(artwork::icon("plus", QStringLiteral("plus")));
-    minusTemplate_ = new PictureBox(QStringLiteral("Bild16"), this, QRect(11280, 3720, 495, 495));
-    minusTemplate_->setPicture(artwork::icon("minus", QStringLiteral("minus")));
+    fillList(rangeList_, rangeEntries());
+    connect(diceList_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { chooseDice(diceList_->row(item)); });
+    connect(rangeList_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { chooseRange(rangeList_->row(item)); });
+
+    rollTimer_.setObjectName(QStringLiteral("Zeit1"));
+    rollTimer_.setInterval(500);
+    // A coarse timer may fire up to 5 % early, which a child sees as a hurried roll.
+    rollTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&rollTimer_, &QTimer::timeout, this, &ContestWindow::rollTick);
+
+    // Enter confirms wherever the focus is; all other keys go on to the focused control.
+    new platform::KeyPreview(this, [this](int key) { return keyDown(key); });
+
+    load();
 }
 
-void ContestWindow::Form_Load()
+void ContestWindow::load()
 {
     platform::centreOnScreen(this);
-    contest_.formLoad();
-    render();
+    step([this] { return contest_.load(); });
 }
 
 void ContestWindow::render()
@@ -304,40 +405,38 @@ void ContestWindow::render()
     setWindowTitle(QStringLiteral("Pelko-Morvelt (Runde") + blankLedNumber(state.round) + QStringLiteral(")"));
     firstNumber_->setCaption(state.firstNumber ? plainNumber(*state.firstNumber) : QString());
     answer_->setCaption(state.shownAnswer ? plainNumber(*state.shownAnswer) : QString());
-    signBox_->setBackColor(state.signBack);
+    signBox_->setBackColor(state.signColor ? platform::paletteColor(*state.signColor) : platform::kLightGrey);
     signBox_->setPicture(state.sign == Sign::Plus    ? plusTemplate_->picture()
                          : state.sign == Sign::Minus ? minusTemplate_->picture()
                                                      : platform::Picture());
     for (std::size_t die = 0; die < kDice; ++die) {
         const bool shown = contest_.dieShown(static_cast<int>(die));
         dieFrames_[die]->setVisible(shown);
-        dieFrames_[die]->setFill(state.dieBack[die]);
+        const QColor back = platform::paletteColor(state.dieColor[die]);
+        dieFrames_[die]->setFill(back);
         dieBoxes_[die]->setVisible(shown);
-        dieBoxes_[die]->setBackColor(state.dieBack[die]);
+        dieBoxes_[die]->setBackColor(back);
         const int face = state.dieFace[die];
         dieBoxes_[die]->setPicture(face >= 1 && face <= 9
                                        ? faceTemplates_[static_cast<std::size_t>(face - 1)]->picture()
                                        : platform::Picture());
     }
-    leftName_->setCaption(state.names[0]);
-    rightName_->setCaption(state.names[1]);
+    for (Side side : {Side::Left, Side::Right}) {
+        names_[side]->setCaption(state.names[side]);
+        scores_[side]->setCaption(plainNumber(state.scores[side]));
+    }
     // The right name hugs the right edge while it fits; a longer one shows its beginning.
-    const bool rightNameFits = rightName_->fontMetrics().horizontalAdvance(state.names[1]) <= rightName_->width();
-    rightName_->setAlignment((rightNameFits ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute | Qt::AlignTop);
-    leftScore_->setCaption(plainNumber(state.scores[0]));
-    rightScore_->setCaption(plainNumber(state.scores[1]));
+    Label* right = names_[Side::Right];
+    const bool rightNameFits = right->fontMetrics().horizontalAdvance(state.names[Side::Right]) <= right->width();
+    right->setAlignment((rightNameFits ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute | Qt::AlignTop);
     rangeLow_->setCaption(plainNumber(state.rangeBase));
     rangeHigh_->setCaption(plainNumber(state.rangeBase + 100));
     const int arrowX = contest_.arrowX();
     arrow_->move(platform::px(arrowX - 240), arrow_->y());
     arrowNumber_->move(platform::px(arrowX - 500), arrowNumber_->y());
     arrowNumber_->setCaption(plainNumber(state.arrowValue));
-    {
-        const QSignalBlocker quiet(slider_);
-        slider_->setValue(state.sliderValue);
-    }
     if (state.announcedSide) {
-        const QString& name = state.names[static_cast<std::size_t>(*state.announcedSide)];
+        const QString& name = state.names[*state.announcedSide];
         status_->setCaption(turnAnnouncement(name));
         // A long name is cut short on screen, so that " ist dran!" always shows.
         const QFontMetrics metrics = status_->fontMetrics();
@@ -348,23 +447,14 @@ void ContestWindow::render()
         status_->setCaption(kStartStatus);
     }
 
-    rangeList_->setCurrentRow(state.rangeSelected);
-    rangeList_->setVisible(state.rangeListShown);
-    if (diceListFills_ != state.diceListFills) {
-        fillList(diceList_, diceEntries());
-        diceListFills_ = state.diceListFills;
-    }
-    diceList_->setVisible(state.diceListShown);
-
     // No repaint of the whole window: each control repaints itself when it changes, and what the window
     // draws itself, the scale, never does.
     platform::keepRunning(rollTimer_, state.rollTimerOn);
 }
 
-void ContestWindow::dieClicked()
+void ContestWindow::startGame()
 {
-    contest_.startDieClick();
-    render();
+    step([this] { return contest_.startGame(); });
     focusSlider();
 }
 
@@ -400,80 +490,135 @@ void ContestWindow::paintEvent(QPaintEvent* event)
     }
 }
 
-bool ContestWindow::Form_KeyDown(int key)
+bool ContestWindow::keyDown(int key)
 {
     if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
-    Bezeichnung3_Click();
+    confirmAnswer();
     return true;
 }
 
-void ContestWindow::Bezeichnung3_Click()
+void ContestWindow::confirmAnswer()
 {
-    const Confirmation result = contest_.confirm();
-    render();
-    if (result == Confirmation::Wrong) {
-        message({QStringLiteral("\r") + contest_.taskText() + QStringLiteral("\r\r"), QStringLiteral("F e h l e r")});
-        focusSlider();
-    } else if (result == Confirmation::CorrectDue) {
-        // The roll goes on while the message is open; it may even end the game meanwhile.
-        message({QStringLiteral("Zur Aufmunterung gibt es ein Spiel ...\r"), QStringLiteral("Pelko-Memory")});
-        contest_.stopRoll();
-        render();
-        // Once the game ended and the catching game took over, a second reward window would stand beside it.
-        if (isVisible()) emit memoryRewardDue();
-    }
+    step([this] { return contest_.confirmAnswer(); });
 }
 
 void ContestWindow::rollTick()
 {
-    const bool ended = contest_.rollTick(services_.random, services_.clock);
-    render();
-    if (ended) NextTask();
+    step([this] { return contest_.rollTick(services_.random, services_.clock); });
 }
 
-void ContestWindow::NextTask()
+template <typename Action> void ContestWindow::step(Action action)
 {
-    const RollEnd end = contest_.nextTask(memoVisible_ && memoVisible_());
-    if (end == RollEnd::Skipped) return;
-    focusSlider();
+    Outcome outcome = Outcome::Nothing;
+    if constexpr (std::is_void_v<std::invoke_result_t<Action>>)
+        action();
+    else
+        outcome = action();
     render();
-    if (end != RollEnd::GameOver) return;
-    const QString winner = embeddedName(contest_.state().names[static_cast<std::size_t>(contest_.state().winnerSide)]);
-    message({QStringLiteral("Jetzt gibt es ein Belohnungsspiel.\r"), winner + QStringLiteral(" hat gewonnen!")});
-    emit gameWon();
-    contest_.resetGame();
-    render();
+    react(outcome);
 }
 
-void ContestWindow::Bild20_Click()
+void ContestWindow::react(Outcome outcome)
 {
-    contest_.hideLists();
-    render();
+    const ContestState& state = contest_.state();
+    switch (outcome) {
+    case Outcome::Started:
+    case Outcome::Reset: {
+        // Before a game the slider moves alone; a start or a reset puts it back under the arrow.
+        const QSignalBlocker quiet(slider_);
+        slider_->setValue(state.arrowValue - state.rangeBase);
+        break;
+    }
+    case Outcome::Wrong:
+        message({QStringLiteral("\r") + contest_.taskText() + QStringLiteral("\r\r"), QStringLiteral("F e h l e r")});
+        focusSlider();
+        break;
+    case Outcome::RewardDue:
+        // The roll goes on while the message is open; it may even end the game meanwhile.
+        message({QStringLiteral("Zur Aufmunterung gibt es ein Spiel ...\r"), QStringLiteral("Pelko-Memory")});
+        step([this] { contest_.stopRoll(); });
+        // Once the game ended and the catching game took over, a second reward window would stand beside it.
+        if (isVisible()) emit memoryRewardDue();
+        break;
+    case Outcome::Ticked: hideLists(); break;
+    case Outcome::RollEnded:
+        hideLists();
+        step([this] { return contest_.nextTask(memoVisible_ && memoVisible_()); });
+        break;
+    case Outcome::Stands: focusSlider(); break;
+    case Outcome::GameOver:
+        focusSlider();
+        message({QStringLiteral("Jetzt gibt es ein Belohnungsspiel.\r"),
+                 embeddedName(state.names[*state.winnerSide]) + QStringLiteral(" hat gewonnen!")});
+        emit gameWon();
+        step([this] { return contest_.resetGame(); });
+        break;
+    case Outcome::Nothing:
+    case Outcome::Correct:
+    case Outcome::Skipped: break;
+    }
+}
+
+void ContestWindow::askToQuit()
+{
+    hideLists();
     const platform::MsgResult answer = message({QStringLiteral("Willst du das Programm jetzt beenden?\r\r"),
                                                 QStringLiteral("Pelko-Morvelt - Das Entwicklerteam"),
                                                 platform::MsgButtons::YesNo, platform::MsgIcon::Question, true});
     if (answer != platform::MsgResult::No) emit endRequested();
 }
 
-void ContestWindow::Bild21_Click()
+void ContestWindow::showHelp()
 {
     message({contest_.state().helpText + QStringLiteral("\r"), QStringLiteral("Pelko-Morvelt: Hilfe")});
 }
 
-QString ContestWindow::playerName(int side) const
+void ContestWindow::hideLists()
 {
-    return side == 0 || side == 1 ? contest_.state().names[static_cast<std::size_t>(side)] : QString();
+    rangeList_->hide();
+    diceList_->hide();
 }
 
-void ContestWindow::setPlayer(int side, const QString& name, const platform::Picture& picture)
+void ContestWindow::toggleDiceList()
 {
-    if (side < 0 || side > 1) return;
-    contest_.setPlayerName(side, name);
-    avatars_[static_cast<std::size_t>(side)]->setPicture(picture);
-    render();
+    rangeList_->hide();
+    if (diceList_->isHidden()) {
+        fillList(diceList_, diceEntries()); // afresh, so it opens with nothing selected
+        diceList_->show();
+    } else {
+        diceList_->hide();
+        focusSlider();
+    }
 }
 
-void ContestWindow::menuWish(void (ContestWindow::*wish)())
+void ContestWindow::toggleRangeList()
+{
+    diceList_->hide();
+    rangeList_->setVisible(rangeList_->isHidden());
+    if (rangeList_->isHidden()) focusSlider();
+}
+
+void ContestWindow::chooseDice(int row)
+{
+    diceList_->hide();
+    step([this, row] { return contest_.chooseDice(row); });
+    focusSlider();
+}
+
+void ContestWindow::chooseRange(int row)
+{
+    rangeList_->hide();
+    step([this, row] { return contest_.chooseRange(row); });
+    focusSlider();
+}
+
+void ContestWindow::setPlayer(Side side, const QString& name, const platform::Picture& picture)
+{
+    avatars_[side]->setPicture(picture);
+    step([this, side, &name] { contest_.setPlayerName(side, name); });
+}
+
+void ContestWindow::openOnWish(void (ContestWindow::*wish)())
 {
     // The other windows open only between rolls.
     if (!rollTimer_.isActive()) emit(this->*wish)();

@@ -29,16 +29,13 @@ public:
     // memoVisible tells whether the memory game is on screen, which holds the next task back.
     ContestWindow(platform::Services& services, std::function<bool()> memoVisible);
 
-    Contest& contest() { return contest_; }
-    // Copies the contest's state onto the controls.
-    void render();
-
+    const Contest& contest() const { return contest_; }
     QScrollBar* slider() const { return slider_; }
+    const QTimer& rollTimer() const { return rollTimer_; }
 
-    // The players' names and pictures; side 0 is the left player, side 1 the right.
-    QString playerName(int side) const;
-    void setPlayer(int side, const QString& name, const platform::Picture& picture);
-    QTimer& rollTimer() { return rollTimer_; }
+    // The players' names and pictures.
+    QString playerName(Side side) const { return contest_.state().names[side]; }
+    void setPlayer(Side side, const QString& name, const platform::Picture& picture);
 
     void rollTick();
 
@@ -60,22 +57,27 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void buildTaskRow();
-    void buildPlayingArea();
-    void buildMenuBar();
-    void buildTemplates();
-
-    void Form_Load();
+    void load();
     void activate() override;
-    bool Form_KeyDown(int key);
-    void dieClicked();
-    void Bezeichnung3_Click();
-    void NextTask();
-    void Bild20_Click();
-    void Bild21_Click();
-    void menuWish(void (ContestWindow::*wish)());
+    bool keyDown(int key);
+    void startGame();
+    void confirmAnswer();
+    void askToQuit();
+    void showHelp();
+    void toggleDiceList();
+    void toggleRangeList();
+    void chooseDice(int row);
+    void chooseRange(int row);
+    void openOnWish(void (ContestWindow::*wish)());
+    void hideLists();
     void focusSlider();
     platform::MsgResult message(const platform::Message& message);
+
+    // Acts on the rules, shows what they say and reacts to what came of it.
+    template <typename Action> void step(Action action);
+    void react(Outcome outcome);
+    // Copies the contest's state onto the controls.
+    void render();
 
     platform::Services& services_;
     std::function<bool()> memoVisible_;
@@ -86,11 +88,9 @@ private:
     platform::PictureBox* signBox_ = nullptr; // Bild14
     std::array<platform::PictureBox*, kDice> dieBoxes_{};
     std::array<platform::Shape*, kDice> dieFrames_{};
-    platform::Label* leftName_ = nullptr;
-    platform::Label* rightName_ = nullptr;
-    std::array<platform::PictureBox*, 2> avatars_{}; // Bild1, Bild2
-    platform::Label* leftScore_ = nullptr;
-    platform::Label* rightScore_ = nullptr;
+    PerSide<platform::Label*> names_{};        // Bezeichnung1, Bezeichnung2
+    PerSide<platform::PictureBox*> avatars_{}; // Bild1, Bild2
+    PerSide<platform::Label*> scores_{};       // Bezeichnung10, Bezeichnung11
     platform::Label* rangeLow_ = nullptr;
     platform::Label* rangeHigh_ = nullptr;
     platform::PictureBox* arrow_ = nullptr;  // Bild3
@@ -102,7 +102,6 @@ private:
     std::array<platform::PictureBox*, 9> faceTemplates_{};
     platform::PictureBox* plusTemplate_ = nullptr;
     platform::PictureBox* minusTemplate_ = nullptr;
-    int diceListFills_ = 0;
     std::vector<ScaleTick> scale_;
-    QTimer rollTimer_; // Zeit1
+    QTimer rollTimer_{this}; // Zeit1
 };

@@ -273,9 +273,11 @@ private:
         ContestWindow& main = program_->contestWindow();
         const ContestState& s = main.contest().state();
         const int wins = std::exchange(wins_, 0);
-        const auto was = std::exchange(scores_, s.scores);
-        if (s.scores[0] < was[0] || s.scores[1] < was[1] || s.scores[0] + s.scores[1] - was[0] - was[1] != wins)
-            return fmt("scores %1:%2 after %3:%4 and %5 won games", s.scores[0], s.scores[1], was[0], was[1], wins);
+        const auto was = std::exchange(scores_, s.scores.values);
+        if (s.scores.values[0] < was[0] || s.scores.values[1] < was[1] ||
+            s.scores.values[0] + s.scores.values[1] - was[0] - was[1] != wins)
+            return fmt("scores %1:%2 after %3:%4 and %5 won games", s.scores.values[0], s.scores.values[1], was[0],
+                       was[1], wins);
         // After a game's end the title keeps the last round until the next correct answer.
         if (s.taskCount > 0 && main.windowTitle() != fmt("Pelko-Morvelt (Runde %1)", s.taskCount + 1))
             return fmt("title \"%1\" with %2 tasks done", main.windowTitle(), s.taskCount);

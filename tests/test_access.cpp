@@ -114,7 +114,7 @@ private slots:
         QCOMPARE(std::pair(shows("Bild1"), setup.isVisible()), std::pair(shows("Bild44"), true));
 
         QTest::keyClick(control<QLineEdit>(&setup, "Text2"), Qt::Key_Return);
-        QCOMPARE(std::pair(main.playerName(0), control<PictureBox>(&main, "Bild1")->picture().title()),
+        QCOMPARE(std::pair(main.playerName(Side::Left), control<PictureBox>(&main, "Bild1")->picture().title()),
                  std::pair(QStringLiteral("12"), shows("Bild44")));
     }
 };

@@ -21,7 +21,7 @@ private slots:
         click(&main, "Bild26");
         click(&main, "Bild25");
         QVERIFY(main.isVisible() && !t.program.hasInfoWindow());
-        main.rollTimer().stop();
+        control<QTimer>(&main, "Zeit1")->stop();
         // Left by its exit button, the one worksheet window is only hidden: each showing must colour its label.
         QPointer<WorksheetWindow> sheets;
         QStringList colours;

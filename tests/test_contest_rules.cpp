@@ -7,44 +7,72 @@ namespace {
 
 // The contest's rules alone, as the main window drives them.
 struct Rules {
-    Rules() { contest.formLoad(); }
+    Rules() { contest.load(); }
     Contest contest;
     ScriptedRandom random;
     FixedClock clock;
+    int ran = 0;                         // ticks of the last roll
+    Outcome answered = Outcome::Nothing; // what the last answer came to
     const ContestState& s() const { return contest.state(); }
 
-    // Every tick of the roll draws the same sign and faces. Runs ticks until the roll ends (or `ticks` ran)
-    // and returns how many ran.
-    int roll(Sign sign, std::array<int, kDice> faces = {1, 1, 1}, int ticks = 10)
+    // Steps: "die", "=43" an answer, "@43" the arrow, "solve" the task then a roll of +1, "range3", "dice2"
+    // (list rows), "-2,5,9/3" a roll of these faces (the rest ones) for up to so many ticks (ten), "winLeft"
+    // (50 + 9 solved, then 98 + 9 cannot be asked) or "winRight" (3 - 3 reaches the bottom at once).
+    void act(const QString& steps)
     {
-        random.values.clear();
-        for (int tick = 0; tick < ticks; ++tick) {
-            random.values.push_back(sign == Sign::Minus ? 0.75 : 0.25);
-            for (int face : faces) random.values.push_back((face - 0.5) / 9);
-        }
-        int ran = 0;
-        while (ran < ticks && s().rollTimerOn) {
-            ++ran;
-            if (contest.rollTick(random, clock)) {
-                // The window resets the contest once the winner is told.
-                if (contest.nextTask(false) == RollEnd::GameOver) contest.resetGame();
-                break;
+        for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
+            const int value = step.mid(1).toInt();
+            if (step == "die") {
+                contest.startGame();
+            } else if (step[0] == '=' || step == "solve") {
+                contest.moveSlider((step == "solve" ? s().taskResult : value) - s().rangeBase);
+                answered = contest.confirmAnswer();
+                if (step == "solve") act("+1");
+            } else if (step[0] == '@') {
+                contest.moveSlider(value - s().rangeBase);
+            } else if (step.startsWith("range") || step.startsWith("dice")) {
+                const int row = step.right(1).toInt();
+                step[0] == 'r' ? contest.chooseRange(row) : contest.chooseDice(row);
+            } else if (step == "winLeft" || step == "winRight") {
+                act(step == "winLeft" ? "die +9 =59 @98 +9" : "die @3 -3");
+            } else { // every tick draws the same sign and faces, until the roll ends or the ticks ran
+                std::array<int, kDice> faces{1, 1, 1};
+                const QStringList numbers = step.mid(1).section('/', 0, 0).split(',');
+                for (int die = 0; die < numbers.size(); ++die) faces[std::size_t(die)] = numbers[die].toInt();
+                const int ticks = step.contains('/') ? step.section('/', 1).toInt() : 10;
+                random.values.clear();
+                for (int tick = 0; tick < ticks; ++tick) {
+                    random.values.push_back(step[0] == '-' ? 0.75 : 0.25);
+                    for (int face : faces) random.values.push_back((face - 0.5) / 9);
+                }
+                for (ran = 0; ran < ticks && s().rollTimerOn;) {
+                    ++ran;
+                    // The window resets the contest once the winner is told.
+                    if (contest.rollTick(random, clock) == Outcome::RollEnded &&
+                        contest.nextTask(false) == Outcome::GameOver)
+                        contest.resetGame();
+                }
             }
         }
-        return ran;
     }
-    void setArrow(int value) { contest.sliderChange(value - s().rangeBase); }
-    Confirmation answer(int value)
+    // What a child would see: the task's result ("none" without a game), the round, the arrow, the roll,
+    // who answers, who won, the scores, whether the reward is due, the sign box's and the dice's colours.
+    QString seen(const QString& what) const
     {
-        setArrow(value);
-        return contest.confirm();
-    }
-    // Answers the waiting task right and rolls the next one, always plus one.
-    Confirmation solve()
-    {
-        const Confirmation c = answer(s().taskResult);
-        roll(Sign::Plus);
-        return c;
+        const auto side = [](std::optional<Side> who) { return !who ? "none" : *who == Side::Left ? "left" : "right"; };
+        if (what == "task") return s().gameStarted ? QString::number(s().taskResult) : "none";
+        if (what == "round") return QString::number(s().round);
+        if (what == "arrow") return QString::number(s().arrowValue);
+        if (what == "roll") return QString("%1 ticks, %2").arg(ran).arg(s().rollTimerOn ? "rolls" : "still");
+        if (what == "answers") return side(s().gameStarted ? std::optional(s().answeringSide()) : std::nullopt);
+        if (what == "winner") return side(s().winnerSide);
+        if (what == "scores") return QString("%1:%2").arg(s().scores[Side::Left]).arg(s().scores[Side::Right]);
+        if (what == "reward") return answered == Outcome::RewardDue ? "due" : "not due";
+        if (what == "sign") return s().signColor ? QString::number(*s().signColor) : "grey";
+        QStringList dice;
+        for (int die = 0; die < kDice; ++die)
+            dice += QString("%1 on %2").arg(s().dieFace[std::size_t(die)]).arg(s().dieColor[std::size_t(die)]);
+        return dice.join(", ");
     }
 };
 
@@ -53,121 +81,59 @@ struct Rules {
 class ContestRulesTest : public QObject {
     Q_OBJECT
 private slots:
-    // Before the first die click the slider moves alone and a confirmation does nothing at all.
-    void nothingCountsBeforeTheFirstDieClick()
+    // What the rules decide after a few steps: each row one rule.
+    void theRulesDecideTheGame_data()
     {
-        Rules r;
-        r.contest.sliderChange(80);
-        QCOMPARE(r.contest.confirm(), Confirmation::Ignored);
-        QCOMPARE(QList({r.s().arrowValue, r.s().sliderValue, r.s().taskCount, r.s().round, int(r.s().rollTimerOn)}),
-                 QList({50, 80, 0, 1, 0}));
-        QVERIFY(!r.s().announcedSide && !r.s().shownAnswer);
-        r.contest.startDieClick(); // puts the slider back on the arrow
-        QCOMPARE(QList({r.s().sliderValue, int(r.s().rollTimerOn), r.roll(Sign::Plus, {7, 1, 1})}), QList({50, 1, 10}));
-        QCOMPARE(QList({*r.s().firstNumber, r.s().taskResult, r.s().turn}), QList({50, 57, 2}));
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("is");
+        const auto row = [](const char* name, const char* steps, const char* what, const char* is) {
+            QTest::newRow(name) << steps << what << is;
+        };
+        row("before the first die a confirmation counts nothing", "=50", "round", "1");
+        row("before the first die a confirmation rolls nothing", "=50", "roll", "0 ticks, still");
+        row("before the first die the arrow stays", "@80", "arrow", "50");
+        row("the first die rolls ten ticks", "die +7", "roll", "10 ticks, still");
+        row("the first task starts from the middle", "die +7", "task", "57");
+        row("the left player answers first", "die +7", "answers", "left");
+        row("the right player answers second", "die +7 solve", "answers", "right");
+        row("a second die click leaves the roll alone", "die +1 =51 +1/4 die", "roll", "4 ticks, rolls");
+        row("a second die click leaves the turn alone", "die +1 =51 +1/4 die", "answers", "left");
+        row("a confirmation during a roll counts again", "die -7 =43 +1/6 =43", "round", "3");
+        row("a confirmation during a roll restarts it", "die -7 =43 +1/6 =43 +2", "roll", "10 ticks, still");
+        row("the second answer brings no reward", "range4 die +1 solve solve", "reward", "not due");
+        row("the third answer brings the memory reward", "range4 die +1 solve solve solve", "reward", "due");
+        row("the sixth answer brings it again", "range4 die +1 solve solve solve solve solve solve", "reward", "due");
+        row("95 + 4 stays in range", "die @95 +4", "task", "99");
+        row("95 + 5 reaches the top", "die @95 +5", "task", "none");
+        row("5 - 4 stays in range", "die @5 -4", "task", "1");
+        row("5 - 5 reaches the bottom", "die @5 -5", "task", "none");
+        row("397 + 2 + 1 reaches the top", "dice1 range3 die @397 +2", "task", "none");
+        row("the top is tested first, whatever the sign", "dice1 range3 die @400 -9", "task", "none");
+        row("399 - 8 - 1 stays in range", "dice1 range3 die @399 -8", "task", "390");
+        row("the last one to solve wins", "winLeft", "winner", "left");
+        row("with none solved the second player wins", "winRight", "winner", "right");
+        row("wins count over the run", "winLeft winRight", "scores", "1:1");
+        row("no setting resets the scores", "winLeft range3 dice2", "scores", "1:0");
+        row("a setting stops the roll", "die +9/3 range3", "roll", "3 ticks, still");
+        row("a setting ends the game", "die +9 range3", "task", "none");
+        row("a setting puts the arrow on the range's middle", "die +9/3 range3", "arrow", "350");
+        row("a win keeps the round until the next answer", "winLeft", "round", "2");
+        row("a win starts the next game at its first task", "winLeft die +1 solve", "round", "2");
+        row("the sign box takes 15 - d of the last die", "dice1 die +4,2/2", "sign", "13");
+        row("the roll's end greys the sign box", "die +4", "sign", "grey");
+        row("a setting greys the sign box", "die +4/2 dice0", "sign", "grey");
+        row("the dice take 16 - d", "dice2 die +2,5,9/3", "dice", "2 on 14, 5 on 11, 9 on 7");
+        row("a reset empties the dice but keeps their colours", "dice2 die +2,5,9/3 range1", "dice",
+            "0 on 14, 0 on 11, 0 on 7");
     }
-
-    // A die click during a game leaves the roll, its tick and the turn alone.
-    void aSecondDieClickChangesNothing()
+    void theRulesDecideTheGame()
     {
+        QFETCH(QString, steps);
+        QFETCH(QString, what);
         Rules r;
-        r.contest.startDieClick();
-        r.roll(Sign::Plus);
-        r.answer(r.s().taskResult);
-        r.roll(Sign::Plus, {1, 1, 1}, 4);
-        r.contest.startDieClick();
-        QCOMPARE(QList({r.s().rollFrame, r.s().turn, int(r.s().rollTimerOn), r.s().taskCount}), QList({4, 2, 1, 1}));
-    }
-
-    // A confirmation during a roll is checked against the task just solved: it counts again and starts the
-    // roll over from its first tick.
-    void aConfirmationDuringARollRestartsIt()
-    {
-        Rules r;
-        r.contest.startDieClick();
-        r.roll(Sign::Minus, {7, 1, 1});
-        QCOMPARE(r.answer(43), Confirmation::Correct);
-        QCOMPARE(r.roll(Sign::Plus, {1, 1, 1}, 6), 6);
-        QCOMPARE(r.contest.confirm(), Confirmation::Correct);
-        QCOMPARE(QList({r.s().taskCount, r.s().round, r.roll(Sign::Plus, {2, 1, 1})}), QList({2, 3, 10}));
-        QCOMPARE(r.s().taskResult, 45);
-    }
-
-    // The memory reward is due at every third correct answer of a game: the 3rd, 6th and 9th.
-    void theMemoryRewardComesAtEveryThirdAnswer()
-    {
-        Rules r;
-        r.contest.rangeChosen(4); // 400 - 500, so nine plus-one tasks stay in range
-        r.contest.startDieClick();
-        r.roll(Sign::Plus);
-        QList<int> due;
-        for (int answer = 1; answer <= 9; ++answer)
-            if (r.solve() == Confirmation::CorrectDue) due += answer;
-        QCOMPARE(due, QList({3, 6, 9}));
-        QCOMPARE(r.s().round, 10);
-    }
-
-    // The top of the range is tested first, whatever the sign; a result on an end is never asked.
-    void nextTaskTestsTheTopFirstThenTheBottom()
-    {
-        // dice, range, arrow, first die (negative: minus), result or 0 for the game's end
-        const int cases[][5] = {{1, 0, 95, 4, 99},   {1, 0, 95, 5, 0},     {1, 0, 5, -4, 1},      {1, 0, 5, -5, 0},
-                                {2, 300, 397, 2, 0}, {2, 300, 400, -9, 0}, {2, 300, 399, -8, 390}};
-        for (auto [dice, rangeBase, arrow, die, result] : cases) {
-            Rules r;
-            r.contest.diceChosen(dice - 1);
-            r.contest.rangeChosen(rangeBase / 100);
-            r.contest.startDieClick();
-            r.setArrow(arrow); // the arrow moved during the roll starts the next task
-            r.roll(die < 0 ? Sign::Minus : Sign::Plus, {std::abs(die), 1, 1});
-            const int won = r.s().scores[0] + r.s().scores[1];
-            QCOMPARE(QList({r.s().taskResult, won, int(r.s().gameStarted)}),
-                     QList({result ? result : rangeBase + 50, result ? 0 : 1, result ? 1 : 0}));
-        }
-    }
-
-    // The last one to solve wins; the scores count over the run and no setting resets them.
-    void winsCountOverTheRunWhateverTheSettings()
-    {
-        Rules r;
-        r.contest.startDieClick();
-        r.roll(Sign::Plus, {9, 1, 1}); // Freund: 50 + 9
-        r.answer(59);
-        r.setArrow(98); // 98 + 9 cannot be asked of Computer
-        r.roll(Sign::Plus, {9, 1, 1});
-        QCOMPARE(QList({r.s().winnerSide, r.s().scores[0], r.s().scores[1]}), QList({0, 1, 0}));
-        r.contest.startDieClick();
-        r.setArrow(3); // 3 - 3 reaches the bottom before anyone solved: Computer wins
-        r.roll(Sign::Minus, {3, 1, 1});
-        QCOMPARE(QList({r.s().winnerSide, r.s().scores[0], r.s().scores[1]}), QList({1, 1, 1}));
-        r.contest.startDieClick();
-        r.roll(Sign::Plus, {9, 1, 1}, 3);
-        r.contest.rangeChosen(3);
-        r.contest.diceChosen(2);
-        QCOMPARE(QList({r.s().scores[0], r.s().scores[1], r.s().rangeBase, r.s().arrowValue, r.s().diceCount}),
-                 QList({1, 1, 300, 350, 3}));
-        QVERIFY(!r.s().gameStarted && !r.s().rollTimerOn);
-    }
-
-    // Every roll tick closes both lists; a choice during a roll stops it and greys the sign box again.
-    void rollTicksCloseTheListsAndASettingStopsTheRoll()
-    {
-        Rules r;
-        r.contest.startDieClick();
-        for (auto open : {&Contest::diceListButton, &Contest::rangeListButton}) {
-            (r.contest.*open)();
-            QVERIFY(r.s().diceListShown || r.s().rangeListShown);
-            r.roll(Sign::Plus, {4, 1, 1}, 1);
-            QVERIFY(!r.s().diceListShown && !r.s().rangeListShown);
-        }
-        QCOMPARE(r.s().signBack, QColor(0, 255, 255)); // palette 11 for a four
-        r.contest.diceChosen(1);
-        QCOMPARE(r.s().signBack, QColor(224, 224, 224));
-        r.contest.startDieClick();
-        r.roll(Sign::Plus, {4, 1, 1}, 2);
-        r.contest.rangeChosen(2);
-        QCOMPARE(r.s().signBack, QColor(224, 224, 224));
-        QCOMPARE(QList({r.s().rollFrame, int(r.s().rollTimerOn), r.s().rangeSelected}), QList({2, 0, 2}));
+        r.act(steps);
+        QTEST(r.seen(what), "is");
     }
 };
 

@@ -75,7 +75,6 @@ struct Golden {
         for (QWidget* w : QList<QWidget*>{window} + window->findChildren<QWidget*>())
             if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_")) lines += describe(window, w);
         QList<QTimer*> timers = window->findChildren<QTimer*>();
-        if (auto* contest = qobject_cast<ContestWindow*>(window)) timers += &contest->rollTimer();
         for (QTimer* timer : timers)
             if (!timer->objectName().isEmpty())
                 lines += QString("timer %1 %2ms ").arg(timer->objectName()).arg(timer->interval()) +
