@@ -28,12 +28,12 @@ while IFS=$'\t' read -r file from to tests; do
     target="$scratch/src/$file"
     cp "$target" "$scratch/original"
     # The change must stand exactly once, or the table has gone stale.
-    count=$(FROM="$from" perl -0ne 'my $n = () = /\Q$ENV{FROM}\E/g; print $n' "$target")
+    count=$(FROM="$from" perl -0ne '(my $f = $ENV{FROM}) =~ s/\\n/\n/g; my $n = () = /\Q$f\E/g; print $n' "$target")
     if [ "$count" != 1 ]; then
         result="stale($count)"
         stale=$((stale + 1))
     else
-        FROM="$from" TO="$to" perl -0pi -e 's/\Q$ENV{FROM}\E/$ENV{TO}/' "$target"
+        FROM="$from" TO="$to" perl -0pi -e '(my $f = $ENV{FROM}) =~ s/\\n/\n/g; (my $t = $ENV{TO}) =~ s/\\n/\n/g; s/\Q$f\E/$t/' "$target"
         # Only what the named tests run is built: the end-to-end tests run the program itself.
         targets=$(tr '|' '\n' <<<"$tests" | sed -e 's/^e2e_.*/pelko-morvelt x11probe a11yprobe/' | sort -u)
         # shellcheck disable=SC2086
