@@ -124,7 +124,7 @@ private:
         wins_ = 0;
         scores_ = {};
         program_ = std::make_unique<Program>(
-            platform::Services{*this, random_, clock_, *this, *this, [this] { ended_ = true; }});
+            platform::Services{*this, random_, clock_, *this, *this, narrator_, [this] { ended_ = true; }});
         QObject::connect(&program_->contestWindow(), &ContestWindow::gameWon, [this] { ++wins_, ++seen["won games"]; });
         program_->contestWindow().show();
         flush();
@@ -383,6 +383,7 @@ private:
     std::mt19937_64 rng_;
     platform::StdRandom random_;
     FixedClock clock_;
+    platform::Narrator narrator_{nullptr, nullptr};
     std::unique_ptr<Program> program_;
     bool ended_ = false, pageSheet_ = false; // the sheet came from the new-sheet or dice button
     int boxDepth_ = 0, wins_ = 0;
