@@ -1,6 +1,8 @@
 # The two everyday commands: `make run` and `make test`. Optional: `make package` builds and checks the
-# .deb, `make soak` plays a million random events under sanitizers, `make bench` measures a Release build.
-.PHONY: run test build deps clean package soak bench mutants
+# .deb, `make soak` plays a million random events under sanitizers, `make bench` measures a Release build,
+# `make golden` writes the windows' snapshots afresh, `make format` formats the C++ files as `make test` checks them,
+# `make mutants` breaks rules one at a time and shows which test catches each.
+.PHONY: run test build golden format deps clean package soak bench mutants
 
 deps:
 	@scripts/install-deps.sh
@@ -8,6 +10,14 @@ deps:
 build: deps
 	@cmake --preset default >/dev/null
 	@cmake --build --preset default
+
+# Writes tests/golden/ from the program as it is now; review the change with git diff before committing it.
+golden: build
+	PELKO_GOLDEN=write ctest --test-dir build -R '^test_golden$$' --output-on-failure
+
+# Formats every tracked C++ file with clang-format, the check that `make test` runs.
+format: deps
+	@cmake -DSOURCE_DIR=$(CURDIR) -DFIX=ON -P tests/format.cmake
 
 run: build
 	./build/pelko-morvelt

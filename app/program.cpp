@@ -124,7 +124,7 @@ bool Program::hasInfoWindow() const { return info_.get() != nullptr; }
 void Program::openPlayerSetup()
 {
     // The names come fresh from the main window each time; the pictures stay the player window's own.
-    playerWindow().OpenPlayerSetup(contestWindow().playerName(0), contestWindow().playerName(1));
+    playerWindow().openPlayerSetup(contestWindow().playerName(0), contestWindow().playerName(1));
     show(&contestWindow(), &playerWindow());
 }
 

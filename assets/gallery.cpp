@@ -73,10 +73,16 @@ constexpr std::array<Motif, kGalleryPictures> kMotifs{{
 
 platform::Picture galleryPicture(int index)
 {
+    // Loaded once, at the first call: every slot and gallery box then shares the one drawing of its motif.
+    static const std::array<platform::Picture, kGalleryPictures> pictures = [] {
+        std::array<platform::Picture, kGalleryPictures> loaded;
+        for (std::size_t i = 0; i < loaded.size(); ++i)
+            loaded[i] = svgIcon(QStringLiteral(":/gallery/%1.svg").arg(QLatin1String(kMotifs[i].file)),
+                                QString::fromUtf8(kMotifs[i].germanName));
+        return loaded;
+    }();
     if (index < 0 || index >= kGalleryPictures) return {};
-    const Motif& motif = kMotifs[static_cast<std::size_t>(index)];
-    return svgIcon(QStringLiteral(":/gallery/%1.svg").arg(QLatin1String(motif.file)),
-                   QString::fromUtf8(motif.germanName));
+    return pictures[static_cast<std::size_t>(index)];
 }
 
 } // namespace artwork

@@ -54,6 +54,8 @@ PictureBox* picture(const ControlSpec& spec, QWidget* parent)
     auto* box = new PictureBox(QString::fromLatin1(spec.name), parent, spec.twips);
     if (!spec.font.family.isEmpty()) box->setFont(fontOf(spec, parent));
     if (spec.back.isValid()) box->setBackColor(spec.back);
+    // The colour of what is printed on it.
+    setColours(box, QPalette::Window, QColor(), QPalette::WindowText, spec.fore);
     if (!spec.spoken.isEmpty()) box->setSpokenRole(spec.spoken);
     if (!spec.picture.isNull()) box->setPicture(spec.picture);
     return box;
@@ -141,6 +143,7 @@ Controls buildControls(QWidget* window, const Design& design)
         QWidget* parent = spec.inside == ControlSpec::kDecoration ? window : controls.at<QWidget>(spec.inside);
         QWidget* control = build(spec, parent);
         if (spec.look & look::kHand) control->setCursor(Qt::PointingHandCursor);
+        if (spec.look & look::kNamedByPicture) nameForUsers(control, spec.picture.title());
         if (!spec.readAs.isEmpty()) control->setAccessibleName(spec.readAs);
         if (spec.look & look::kClickThrough) control->setAttribute(Qt::WA_TransparentForMouseEvents);
         if (spec.look & look::kHidden) control->hide();

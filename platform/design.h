@@ -23,11 +23,12 @@ struct DesignFont {
 
 // What a control shows beyond its colours, as bits of ControlSpec::look.
 namespace look {
-inline constexpr int kSunken = 1;        // the single sunken border of a framed label
-inline constexpr int kOneLine = 2;       // a caption that never wraps
-inline constexpr int kHand = 4;          // the pointing hand of something to click
-inline constexpr int kHidden = 8;        // not shown at the start
-inline constexpr int kClickThrough = 16; // lettering that lets clicks pass to what lies under it
+inline constexpr int kSunken = 1;          // the single sunken border of a framed label
+inline constexpr int kOneLine = 2;         // a caption that never wraps
+inline constexpr int kHand = 4;            // the pointing hand of something to click
+inline constexpr int kHidden = 8;          // not shown at the start
+inline constexpr int kClickThrough = 16;   // lettering that lets clicks pass to what lies under it
+inline constexpr int kNamedByPicture = 32; // a picture named by its title alone, as tooltip and for screen readers
 } // namespace look
 
 // One control of a window: its kind, the window's name for it, and the values of the design.
@@ -42,7 +43,7 @@ struct ControlSpec {
     DesignFont font;
     // The back (a frame's fill); invalid: none of its own.
     QColor back;
-    // Text, a frame's border or a line's colour; invalid for a frame: no border.
+    // Text (also what is printed on a picture), a frame's border or a line's colour; invalid for a frame: no border.
     QColor fore;
     Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop;
     int look = 0;

@@ -18,12 +18,13 @@ Picture Picture::fromSvg(const QString& resourcePath, QSizeF naturalSize, const 
 {
     // Parsed at the first paint: most pictures are made long before they come on screen, and many never do.
     auto renderer = std::make_shared<std::unique_ptr<QSvgRenderer>>();
-    return fromPainter(
-        [renderer, resourcePath](QPainter& painter, const QRectF& target) {
-            if (!*renderer) *renderer = std::make_unique<QSvgRenderer>(resourcePath);
-            (*renderer)->render(&painter, target);
-        },
-        naturalSize, title);
+    Picture picture;
+    PaintFn paint = [renderer, resourcePath](QPainter& painter, const QRectF& target) {
+        if (!*renderer) *renderer = std::make_unique<QSvgRenderer>(resourcePath);
+        (*renderer)->render(&painter, target);
+    };
+    picture.art_ = std::make_shared<const Art>(Art{std::move(paint), naturalSize, title, resourcePath});
+    return picture;
 }
 
 void Picture::paint(QPainter& painter, const QRectF& box) const

@@ -4,49 +4,118 @@
 #include "assets/gallery.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
+#include "platform/design.h"
 #include "platform/picturedrag.h"
 #include "platform/units.h"
 #include "platform/windows.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
-#include <QShowEvent>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <vector>
 
-using platform::designFont;
+using platform::ControlSpec;
 using platform::kNavy;
 using platform::kSansSerif;
 using platform::PictureBox;
+using Kind = platform::ControlSpec::Kind;
 
 namespace {
 
-const QColor kNameBlue(0, 0, 192);
 constexpr int kGalleryColumns = 10;
 constexpr int kGalleryRows = 5;
 
-QLineEdit* nameBox(const char* name, QWidget* parent, int left, const QString& tip)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(platform::twipsRect(left, 240, 1935, 495));
-    box->setFont(designFont(kSansSerif, 12));
-    QPalette pal = box->palette();
-    pal.setColor(QPalette::Base, Qt::white);
-    pal.setColor(QPalette::Text, kNameBlue);
-    box->setPalette(pal);
-    // Any name is welcome, however long.
-    box->setMaxLength(32767);
-    platform::nameForUsers(box, tip);
-    return box;
-}
+// The gallery's pictures take the roles from FirstPicture on, in the gallery's order.
+enum Role { GalleryFrame, FirstName, SecondName, FirstSlot, SecondSlot, Cancel, Accept, FirstPicture };
 
 // The gallery's picture numbers skip 33 and 34, which the two buttons carry.
-QString galleryName(int index) { return QStringLiteral("Bild%1").arg(index < 30 ? index + 3 : index + 5); }
+const char* galleryName(int index)
+{
+    static const auto names = [] {
+        std::array<QByteArray, artwork::kGalleryPictures> all;
+        for (int i = 0; i < artwork::kGalleryPictures; ++i)
+            all[static_cast<std::size_t>(i)] = "Bild" + QByteArray::number(i < 30 ? i + 3 : i + 5);
+        return all;
+    }();
+    return names[static_cast<std::size_t>(index)].constData();
+}
+
+// Any name is welcome, however long: the box takes as many characters as a text box can hold.
+ControlSpec nameBox(Role role, const char* name, int left, const QString& tip)
+{
+    return {.kind = Kind::TextBox,
+            .role = role,
+            .name = name,
+            .twips = {left, 240, 1935, 495},
+            .font = {kSansSerif, 12},
+            .back = Qt::white,
+            .fore = platform::kDeepBlue,
+            .spoken = tip};
+}
+
+// A player's slot starts with a child's face from the gallery.
+ControlSpec slot(Role role, const char* name, int left, const QString& tip, int picture)
+{
+    return {.kind = Kind::Picture,
+            .role = role,
+            .name = name,
+            .twips = {left, 240, 495, 495},
+            .back = platform::kLightGrey,
+            .spoken = tip,
+            .picture = artwork::galleryPicture(picture)};
+}
+
+ControlSpec button(Role role, const char* name, int left, const char* icon, const QString& tip)
+{
+    return {.kind = Kind::Button,
+            .role = role,
+            .name = name,
+            .twips = {left, 240, 495, 495},
+            .back = kNavy,
+            .spoken = tip,
+            .picture = artwork::icon(icon)};
+}
+
+platform::Design design()
+{
+    // The gallery first, so the band and the top row stack above it; its frame shows only in the gaps.
+    platform::Design design{
+        {.kind = Kind::Frame,
+         .role = GalleryFrame,
+         .name = "Figur1",
+         .twips = {120, 1200, 6135, 3135},
+         .fore = Qt::black},
+    };
+    for (int index = 0; index < artwork::kGalleryPictures; ++index) {
+        const int column = index % kGalleryColumns;
+        const int row = index / kGalleryColumns;
+        design.append({.kind = Kind::Picture,
+                       .role = FirstPicture + index,
+                       .name = galleryName(index),
+                       .twips = {240 + 600 * column, 1320 + 600 * row, 495, 495},
+                       .look = platform::look::kNamedByPicture,
+                       .picture = artwork::galleryPicture(index)});
+    }
+    design.append({
+        {.kind = Kind::Frame, .name = "Figur2", .twips = {0, 0, 6495, 975}, .back = kNavy},
+        nameBox(FirstName, "Text1", 120, QStringLiteral("Name des ersten Spielers")),
+        nameBox(SecondName, "Text2", 4320, QStringLiteral("Name des zweiten Spielers")),
+        slot(FirstSlot, "Bild1", 2040, QStringLiteral("Bild des ersten Spielers"), artwork::kFirstPlayerPicture),
+        slot(SecondSlot, "Bild2", 3840, QStringLiteral("Bild des zweiten Spielers"), artwork::kSecondPlayerPicture),
+        button(Cancel, "Bild34", 2640, "cross", QStringLiteral("Abbrechen")),
+        button(Accept, "Bild33", 3240, "tick", QStringLiteral("Übernehmen")),
+        {.name = "Bezeichnung1",
+         .twips = {120, 4440, 6135, 255},
+         .fore = kNavy,
+         .align = Qt::AlignHCenter | Qt::AlignTop,
+         .caption = QStringLiteral("Ein Bild mit der Maus anwählen und dann auf den Benutzer ziehen!")},
+    });
+    return design;
+}
 
 // Choosing a picture without the mouse: Tab leads into the gallery, the arrow keys move a frame from
 // picture to picture, and 1 or Enter gives the framed one to the first player, 2 to the second.
@@ -55,11 +124,10 @@ class GalleryKeys : public QWidget {
 public:
     using Give = std::function<void(int player, const PictureBox& picture)>;
 
-    GalleryKeys(QWidget* parent, QRect twipsGeometry, Give give) : QWidget(parent), give_(std::move(give))
+    GalleryKeys(QWidget* parent, QRect geometry, Give give) : QWidget(parent), give_(std::move(give))
     {
         setObjectName(QStringLiteral("Galerie"));
-        setGeometry(
-            platform::twipsRect(twipsGeometry.x(), twipsGeometry.y(), twipsGeometry.width(), twipsGeometry.height()));
+        setGeometry(geometry);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::TabFocus);
         setAccessibleDescription(
@@ -131,76 +199,40 @@ PlayerWindow::PlayerWindow(QWidget* parent) : SideWindow(parent)
                                platform::kLightGrey);
     // A close through the title bar discards the window, and with it the chosen pictures.
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(designFont(kSansSerif, 8.25));
+    setFont(platform::designFont(kSansSerif, 8.25));
 
-    buildGallery();
-    buildTopRow();
+    const platform::Controls controls = platform::buildControls(this, design());
+    nameBoxes_ = {controls.at<QLineEdit>(FirstName), controls.at<QLineEdit>(SecondName)};
+    slots_ = {controls.at<PictureBox>(FirstSlot), controls.at<PictureBox>(SecondSlot)};
+    connect(controls.at<PictureBox>(Cancel), &PictureBox::clicked, this, &PlayerWindow::cancel);
+    connect(controls.at<PictureBox>(Accept), &PictureBox::clicked, this, &PlayerWindow::acceptPlayers);
 
-    auto* hint = new platform::Label(QStringLiteral("Bezeichnung1"), this, QRect(120, 4440, 6135, 255));
-    hint->setCaption(QStringLiteral("Ein Bild mit der Maus anwählen und dann auf den Benutzer ziehen!"));
-    hint->setForeColor(kNavy);
-    hint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-
-    // Form_Load
-    platform::centreOnScreen(this);
-}
-
-void PlayerWindow::buildTopRow()
-{
-    auto* band = new platform::Shape(QStringLiteral("Figur2"), this, QRect(0, 0, 6495, 975));
-    band->setFill(kNavy);
-    band->setBorderVisible(false);
-
-    nameBoxes_[0] = nameBox("Text1", this, 120, QStringLiteral("Name des ersten Spielers"));
-    nameBoxes_[1] = nameBox("Text2", this, 4320, QStringLiteral("Name des zweiten Spielers"));
-
-    const std::array<QString, kPlayers> slotTips{QStringLiteral("Bild des ersten Spielers"),
-                                                 QStringLiteral("Bild des zweiten Spielers")};
-    const std::array<int, kPlayers> galleryOrigin{artwork::kFirstPlayerPicture, artwork::kSecondPlayerPicture};
     for (int player = 0; player < kPlayers; ++player) {
         const auto p = static_cast<std::size_t>(player);
-        auto* slot = new PictureBox(QStringLiteral("Bild%1").arg(player + 1), this,
-                                    QRect(player == 0 ? 2040 : 3840, 240, 495, 495));
-        slot->setBackColor(platform::kLightGrey);
-        slot->setSpokenRole(slotTips[p]);
-        slot->setPicture(findChild<PictureBox*>(galleryName(galleryOrigin[p]))->picture());
-        slots_[p] = slot;
+        nameBoxes_[p]->setMaxLength(32767);
         // The slot and its player's name box both take the picture; the name stays as typed.
-        const auto takePicture = [slot](const PictureBox& source) { slot->setPicture(source.picture()); };
-        platform::acceptPictureDrops(slot, takePicture);
+        const auto takePicture = [slot = slots_[p]](const PictureBox& source) { slot->setPicture(source.picture()); };
+        platform::acceptPictureDrops(slots_[p], takePicture);
         platform::acceptPictureDrops(nameBoxes_[p], takePicture);
     }
 
-    connect(platform::pictureButton(QStringLiteral("Bild34"), this, QRect(2640, 240, 495, 495), artwork::icon("cross"),
-                                    kNavy, QStringLiteral("Abbrechen")),
-            &PictureBox::clicked, this, &PlayerWindow::Bild34_Click);
-    connect(platform::pictureButton(QStringLiteral("Bild33"), this, QRect(3240, 240, 495, 495), artwork::icon("tick"),
-                                    kNavy, QStringLiteral("Übernehmen")),
-            &PictureBox::clicked, this, &PlayerWindow::Bild33_Click);
-}
-
-void PlayerWindow::buildGallery()
-{
-    const QRect frame(120, 1200, 6135, 3135);
-    new platform::Shape(QStringLiteral("Figur1"), this, frame);
-    // Built before the pictures, so that they stack above it and its frame shows only in the gaps.
-    auto* keys = new GalleryKeys(this, frame, [this](int player, const PictureBox& source) {
-        slots_[static_cast<std::size_t>(player)]->setPicture(source.picture());
-    });
     std::vector<PictureBox*> pictures;
     for (int index = 0; index < artwork::kGalleryPictures; ++index) {
-        const int column = index % kGalleryColumns;
-        const int row = index / kGalleryColumns;
-        auto* picture = new PictureBox(galleryName(index), this, QRect(240 + 600 * column, 1320 + 600 * row, 495, 495));
-        picture->setPicture(artwork::galleryPicture(index));
-        platform::nameForUsers(picture, picture->picture().title());
-        platform::makeDraggable(picture);
-        pictures.push_back(picture);
+        pictures.push_back(controls.at<PictureBox>(FirstPicture + index));
+        platform::makeDraggable(pictures.back());
     }
+    auto* keys = new GalleryKeys(this, controls.at<QWidget>(GalleryFrame)->geometry(),
+                                 [this](int player, const PictureBox& source) {
+                                     slots_[static_cast<std::size_t>(player)]->setPicture(source.picture());
+                                 });
+    // Between the frame and the pictures, where the frame it draws around a picture shows in the gap.
+    keys->stackUnder(pictures.front());
     keys->setPictures(std::move(pictures));
+
+    platform::centreOnScreen(this);
 }
 
-void PlayerWindow::OpenPlayerSetup(const QString& firstName, const QString& secondName)
+void PlayerWindow::openPlayerSetup(const QString& firstName, const QString& secondName)
 {
     nameBoxes_[0]->setText(firstName);
     nameBoxes_[1]->setText(secondName);
@@ -216,13 +248,15 @@ platform::Picture PlayerWindow::picture(int player) const
     return player >= 0 && player < kPlayers ? slots_[static_cast<std::size_t>(player)]->picture() : platform::Picture();
 }
 
-void PlayerWindow::Bild33_Click()
+void PlayerWindow::acceptPlayers() { step(Action::Accept); }
+
+void PlayerWindow::cancel() { step(Action::Cancel); }
+
+void PlayerWindow::step(Action action)
 {
-    emit accepted();
+    if (action == Action::Accept) emit accepted();
     emit left();
 }
-
-void PlayerWindow::Bild34_Click() { emit left(); }
 
 void PlayerWindow::activate()
 {
@@ -241,9 +275,9 @@ void PlayerWindow::keyPressEvent(QKeyEvent* event)
         if (focusWidget() == nameBoxes_[0])
             nameBoxes_[1]->setFocus(Qt::TabFocusReason); // selects the old name, as the first box does
         else
-            Bild33_Click();
+            acceptPlayers();
         return;
-    case Qt::Key_Escape: Bild34_Click(); return;
+    case Qt::Key_Escape: cancel(); return;
     default: QWidget::keyPressEvent(event);
     }
 }

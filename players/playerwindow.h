@@ -23,7 +23,7 @@ public:
     explicit PlayerWindow(QWidget* parent = nullptr);
 
     // Takes the main window's names for this showing; the slots keep their last pictures.
-    void OpenPlayerSetup(const QString& firstName, const QString& secondName);
+    void openPlayerSetup(const QString& firstName, const QString& secondName);
 
     QString name(int player) const;
     platform::Picture picture(int player) const;
@@ -33,14 +33,17 @@ signals:
     void accepted();
 
 protected:
-    void activate() override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void buildTopRow();
-    void buildGallery();
-    void Bild33_Click();
-    void Bild34_Click();
+    void activate() override;
+    // The two ways out of the window.
+    enum class Action { Accept, Cancel };
+
+    void acceptPlayers();
+    void cancel();
+    // The one way through the window: the tick hands both names and pictures on, and either way it is left.
+    void step(Action action);
 
     std::array<QLineEdit*, kPlayers> nameBoxes_{};        // Text1, Text2
     std::array<platform::PictureBox*, kPlayers> slots_{}; // Bild1, Bild2

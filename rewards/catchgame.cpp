@@ -26,7 +26,7 @@ QString CatchGame::caughtCaption() const
 
 void CatchGame::activate()
 {
-    ClearField();
+    clearField();
     catcherCol_ = 9;
     catcherRow_ = 6;
     catchSequence_ = kAllDigits;
@@ -39,9 +39,9 @@ void CatchGame::start()
 {
     if (phase_ != CatchPhase::Waiting && phase_ != CatchPhase::Running) return;
     phase_ = CatchPhase::Running;
-    ClearField();
-    PlaceDigits();
-    UpdateCatcher();
+    clearField();
+    placeDigits();
+    updateCatcher();
 }
 
 void CatchGame::tick(int period)
@@ -49,28 +49,28 @@ void CatchGame::tick(int period)
     if (phase_ != CatchPhase::Running) return;
     ++seconds_;
     if (period > 0 && seconds_ % period == 0) {
-        ClearField();
-        PlaceDigits();
-        UpdateCatcher();
+        clearField();
+        placeDigits();
+        updateCatcher();
     }
 }
 
-void CatchGame::EndGame() { phase_ = CatchPhase::Closed; }
+void CatchGame::endGame() { phase_ = CatchPhase::Closed; }
 
-void CatchGame::MoveUp() { move(0, -1); }
-void CatchGame::MoveDown() { move(0, 1); }
-void CatchGame::MoveLeft() { move(-1, 0); }
-void CatchGame::MoveRight() { move(1, 0); }
+void CatchGame::moveUp() { move(0, -1); }
+void CatchGame::moveDown() { move(0, 1); }
+void CatchGame::moveLeft() { move(-1, 0); }
+void CatchGame::moveRight() { move(1, 0); }
 
 void CatchGame::move(int dCol, int dRow)
 {
     if (phase_ != CatchPhase::Running) return;
     catcherCol_ = std::clamp(catcherCol_ + dCol, 0, kLastCatcherCol);
     catcherRow_ = std::clamp(catcherRow_ + dRow, 0, kFieldRows - 1);
-    UpdateCatcher();
+    updateCatcher();
 }
 
-void CatchGame::ClearField()
+void CatchGame::clearField()
 {
     field_.clear();
     startText_ = false;
@@ -87,7 +87,7 @@ bool CatchGame::cellTaken(int i) const
     return false;
 }
 
-void CatchGame::PlaceDigits()
+void CatchGame::placeDigits()
 {
     for (int i = 1; i <= catchSequence_.size(); ++i) {
         // A taken cell means both coordinates are drawn again, column first.
@@ -99,25 +99,25 @@ void CatchGame::PlaceDigits()
     }
 }
 
-void CatchGame::RedrawDigits()
+void CatchGame::redrawDigits()
 {
     for (int i = 1; i <= catchSequence_.size(); ++i) print(i);
 }
 
 void CatchGame::print(int i) { field_.append({digitCol_[i], digitRow_[i], catchSequence_.mid(i - 1, 1)}); }
 
-void CatchGame::UpdateCatcher()
+void CatchGame::updateCatcher()
 {
     // Only the next digit can be caught; the cells of the others are passed over.
     // Once all are caught, the first entry is a leftover and must not count.
     if (!catchSequence_.isEmpty() && digitRow_[1] == catcherRow_ && digitCol_[1] == catcherCol_) {
-        ClearField();
+        clearField();
         for (int i = 1; i < catchSequence_.size(); ++i) {
             digitCol_[i] = digitCol_[i + 1];
             digitRow_[i] = digitRow_[i + 1];
         }
         catchSequence_ = catchSequence_.mid(1);
-        RedrawDigits();
+        redrawDigits();
     }
     if (catchSequence_.isEmpty()) phase_ = CatchPhase::Won;
 }

@@ -40,18 +40,13 @@ public:
     void start();
     // One second of the clock; the digits jump whenever the seconds are a multiple of period.
     void tick(int period);
-    void EndGame();
+    void endGame();
 
     // Moves count only while the game runs.
-    void MoveUp();
-    void MoveDown();
-    void MoveLeft();
-    void MoveRight();
-
-    void ClearField();
-    void PlaceDigits();
-    void RedrawDigits();
-    void UpdateCatcher();
+    void moveUp();
+    void moveDown();
+    void moveLeft();
+    void moveRight();
 
     CatchPhase phase() const { return phase_; }
     int seconds() const { return seconds_; }
@@ -60,7 +55,6 @@ public:
     // Where the next digit to catch lies; only meaningful while one is left.
     int nextDigitCol() const { return digitCol_[1]; }
     int nextDigitRow() const { return digitRow_[1]; }
-    const QString& catchSequence() const { return catchSequence_; }
     QString caughtCaption() const;
     QString nextCaption() const { return catchSequence_.left(1); }
     QString restCaption() const { return catchSequence_.mid(1); }
@@ -72,6 +66,10 @@ public:
     bool catcherShown() const { return phase_ == CatchPhase::Running || phase_ == CatchPhase::Won; }
 
 private:
+    void clearField();
+    void placeDigits();
+    void redrawDigits();
+    void updateCatcher();
     void move(int dCol, int dRow);
     bool cellTaken(int i) const;
     void print(int i);

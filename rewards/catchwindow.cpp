@@ -3,6 +3,7 @@
 #include "assets/artwork.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
+#include "platform/design.h"
 #include "platform/numbertext.h"
 #include "platform/units.h"
 #include "platform/windows.h"
@@ -13,6 +14,7 @@
 #include <QShowEvent>
 #include <QTimer>
 
+using platform::ControlSpec;
 using platform::designFont;
 using platform::kFrameGrey;
 using platform::kNavy;
@@ -20,37 +22,96 @@ using platform::kRed;
 using platform::kSansSerif;
 using platform::Label;
 using platform::PictureBox;
-using platform::Shape;
+using Kind = platform::ControlSpec::Kind;
 
 namespace {
 
+enum Role { Exit, Help, Seconds, Period, Slider, Field, Catcher, Caught, Next, Rest };
+
 // The top row's captions stand on the white frames and let them show through: the seconds
 // and their unit overlap by a pixel, and an opaque unit would cut off the last digit.
-Label* topLabel(const char* name, QWidget* parent, QRect geometry, const QString& caption, Qt::Alignment align)
+ControlSpec topLabel(int role, const char* name, QRect twips, const QString& caption, Qt::Alignment align)
 {
-    auto* label = new Label(QString::fromLatin1(name), parent, geometry);
-    label->setTransparentBack();
-    label->setAlignment(align | Qt::AlignTop);
-    label->setCaption(caption);
-    return label;
+    return {.role = role, .name = name, .twips = twips, .align = align | Qt::AlignTop, .caption = caption};
 }
 
-Label* bottomLabel(const char* name, QWidget* parent, QRect geometry, const QColor& fore, const QColor& back,
-                   Qt::Alignment align)
+ControlSpec bottomLabel(int role, const char* name, QRect twips, const QColor& fore, const QColor& back,
+                        Qt::Alignment align)
 {
-    auto* label = new Label(QString::fromLatin1(name), parent, geometry);
-    label->setFont(designFont(kSansSerif, 18));
-    label->setForeColor(fore);
-    label->setBackColor(back);
-    label->setSingleBorder();
-    label->setAlignment(align | Qt::AlignTop);
-    return label;
+    return {.role = role,
+            .name = name,
+            .twips = twips,
+            .font = {kSansSerif, 18},
+            .back = back,
+            .fore = fore,
+            .align = align | Qt::AlignTop,
+            .look = platform::look::kSunken};
 }
 
-PictureBox* iconButton(const char* name, QWidget* parent, int left, const char* iconName, const QString& tip)
+ControlSpec frame(const char* name, QRect twips)
 {
-    return platform::pictureButton(QString::fromLatin1(name), parent, QRect(left, 120, 495, 495),
-                                   artwork::icon(iconName), kNavy, tip);
+    return {.kind = Kind::Frame, .name = name, .twips = twips, .back = Qt::white, .fore = kFrameGrey, .lineWidth = 2};
+}
+
+ControlSpec iconButton(int role, const char* name, int left, const char* iconName, const QString& tip)
+{
+    return {.kind = Kind::Button,
+            .role = role,
+            .name = name,
+            .twips = {left, 120, 495, 495},
+            .back = kNavy,
+            .spoken = tip,
+            .picture = artwork::icon(iconName)};
+}
+
+platform::Design design()
+{
+    // The system's window colours, as a text field of the desktop shows them.
+    const QPalette system = QApplication::palette();
+    return {
+        // Frames first: what is built later stacks above them.
+        frame("Figur3", {720, 120, 1215, 495}),
+        frame("Figur1", {1920, 120, 4215, 495}),
+        frame("Figur2", {6120, 120, 495, 495}),
+        iconButton(Exit, "Bild1", 120, "exit", QStringLiteral("Spiel beenden")),
+        iconButton(Help, "Bild2", 6720, "help", QStringLiteral("Hilfe")),
+        topLabel(Seconds, "Bezeichnung6", {840, 240, 495, 255}, QStringLiteral("0"), Qt::AlignRight),
+        topLabel(ControlSpec::kDecoration, "Bezeichnung7", {1320, 240, 495, 255}, QStringLiteral(" Sek"),
+                 Qt::AlignHCenter),
+        topLabel(ControlSpec::kDecoration, "Bezeichnung1", {2040, 240, 735, 255}, QStringLiteral("schnell"),
+                 Qt::AlignRight),
+        topLabel(ControlSpec::kDecoration, "Bezeichnung2", {5160, 240, 855, 255}, QStringLiteral("langsam"),
+                 Qt::AlignLeft),
+        topLabel(Period, "Bezeichnung9", {6240, 240, 255, 255}, QStringLiteral("10"), Qt::AlignRight),
+        {.kind = Kind::Slider,
+         .role = Slider,
+         .name = "HBildlauf1",
+         .twips = {2880, 240, 2175, 255},
+         .spoken = QStringLiteral("Geschwindigkeit")},
+        {.kind = Kind::Picture,
+         .role = Field,
+         .name = "Bild5",
+         .twips = {120, 720, 7095, 4575},
+         .font = {kSansSerif, 18},
+         .back = system.color(QPalette::Base),
+         .fore = system.color(QPalette::Text),
+         .spoken = QStringLiteral("Spielfeld")},
+        {.role = Catcher,
+         .name = "Bezeichnung8",
+         .twips = {0, 0, 255, 375},
+         .font = {kSansSerif, 18},
+         .back = kRed,
+         .fore = kRed,
+         .align = Qt::AlignHCenter | Qt::AlignTop,
+         .look = platform::look::kHidden,
+         .caption = QStringLiteral("+"),
+         .inside = Field},
+        bottomLabel(Caught, "Bezeichnung4", {120, 5400, 3375, 495}, QColor(0, 192, 0), QColor(192, 255, 192),
+                    Qt::AlignRight),
+        bottomLabel(Next, "Bezeichnung3", {3480, 5400, 495, 495}, kRed, QColor(255, 192, 192), Qt::AlignHCenter),
+        bottomLabel(Rest, "Bezeichnung5", {3960, 5400, 3255, 495}, platform::kBlue, QColor(192, 255, 255),
+                    Qt::AlignLeft),
+    };
 }
 
 } // namespace
@@ -60,8 +121,27 @@ CatchWindow::CatchWindow(platform::Services& services) : services_(services), ga
     platform::setupFixedWindow(this, QStringLiteral("fang"), QStringLiteral("Zahlenfange"), 7350, 6015, kNavy);
     setFont(designFont(kSansSerif, 8.25));
 
-    buildTopRow();
-    buildFieldAndLabels();
+    const platform::Controls controls = platform::buildControls(this, design());
+    seconds_ = controls.at<Label>(Seconds);
+    slider_ = controls.at<QScrollBar>(Slider);
+    period_ = controls.at<Label>(Period);
+    field_ = controls.at<PictureBox>(Field);
+    catcher_ = controls.at<Label>(Catcher);
+    caught_ = controls.at<Label>(Caught);
+    next_ = controls.at<Label>(Next);
+    rest_ = controls.at<Label>(Rest);
+    connect(controls.at<PictureBox>(Exit), &PictureBox::clicked, this, &CatchWindow::exitClick);
+    connect(controls.at<PictureBox>(Help), &PictureBox::clicked, this, &CatchWindow::helpClick);
+
+    slider_->setRange(3, 15);
+    slider_->setSingleStep(1);
+    slider_->setPageStep(1);
+    slider_->setValue(10);
+    // Tracking is on, so dragging the thumb reports each value as it passes.
+    connect(slider_, &QScrollBar::valueChanged, this, &CatchWindow::speedChange);
+
+    field_->setFocusPolicy(Qt::StrongFocus);
+    connect(field_, &PictureBox::clicked, this, &CatchWindow::startOrScatter);
 
     clock_ = new QTimer(this);
     clock_->setObjectName(QStringLiteral("Zeit1"));
@@ -70,73 +150,9 @@ CatchWindow::CatchWindow(platform::Services& services) : services_(services), ga
     clock_->setTimerType(Qt::PreciseTimer);
     connect(clock_, &QTimer::timeout, this, &CatchWindow::clockTick);
 
-    keys_ = new platform::KeyPreview(this, [this](int key) { return Form_KeyDown(key); });
+    new platform::KeyPreview(this, [this](int key) { return keyDown(key); });
 
-    Form_Load();
-}
-
-void CatchWindow::buildTopRow()
-{
-    // Frames first: what is built later stacks above them.
-    for (auto [name, geometry] :
-         {std::pair{"Figur3", QRect(720, 120, 1215, 495)}, std::pair{"Figur1", QRect(1920, 120, 4215, 495)},
-          std::pair{"Figur2", QRect(6120, 120, 495, 495)}}) {
-        auto* frame = new Shape(QString::fromLatin1(name), this, geometry);
-        frame->setBorder(kFrameGrey, 2);
-        frame->setFill(Qt::white);
-    }
-
-    connect(iconButton("Bild1", this, 120, "exit", QStringLiteral("Spiel beenden")), &PictureBox::clicked, this,
-            &CatchWindow::Bild1_Click);
-    connect(iconButton("Bild2", this, 6720, "help", QStringLiteral("Hilfe")), &PictureBox::clicked, this,
-            &CatchWindow::Bild2_Click);
-
-    seconds_ = topLabel("Bezeichnung6", this, {840, 240, 495, 255}, QStringLiteral("0"), Qt::AlignRight);
-    topLabel("Bezeichnung7", this, {1320, 240, 495, 255}, QStringLiteral(" Sek"), Qt::AlignHCenter);
-    topLabel("Bezeichnung1", this, {2040, 240, 735, 255}, QStringLiteral("schnell"), Qt::AlignRight);
-    topLabel("Bezeichnung2", this, {5160, 240, 855, 255}, QStringLiteral("langsam"), Qt::AlignLeft);
-    period_ = topLabel("Bezeichnung9", this, {6240, 240, 255, 255}, QStringLiteral("10"), Qt::AlignRight);
-
-    slider_ = new QScrollBar(Qt::Horizontal, this);
-    slider_->setObjectName(QStringLiteral("HBildlauf1"));
-    slider_->setGeometry(platform::twipsRect(2880, 240, 2175, 255));
-    slider_->setRange(3, 15);
-    slider_->setSingleStep(1);
-    slider_->setPageStep(1);
-    slider_->setValue(10);
-    platform::stepOnePerNotch(slider_);
-    platform::nameForUsers(slider_, QStringLiteral("Geschwindigkeit"));
-    // Tracking is on, so dragging the thumb reports each value as it passes.
-    connect(slider_, &QScrollBar::valueChanged, this, &CatchWindow::HBildlauf1_Change);
-}
-
-void CatchWindow::buildFieldAndLabels()
-{
-    field_ = new PictureBox(QStringLiteral("Bild5"), this, QRect(120, 720, 7095, 4575));
-    // The system's window colours, as a text field of the desktop shows them.
-    const QPalette system = QApplication::palette();
-    field_->setBackColor(system.color(QPalette::Base));
-    QPalette fieldPalette = field_->palette();
-    fieldPalette.setColor(QPalette::WindowText, system.color(QPalette::Text));
-    field_->setPalette(fieldPalette);
-    field_->setFont(designFont(kSansSerif, 18));
-    field_->setFocusPolicy(Qt::StrongFocus);
-    platform::nameForUsers(field_, QStringLiteral("Spielfeld"));
-    connect(field_, &PictureBox::clicked, this, &CatchWindow::Bild5_Click);
-
-    catcher_ = new Label(QStringLiteral("Bezeichnung8"), field_, QRect(0, 0, 255, 375));
-    catcher_->setFont(designFont(kSansSerif, 18));
-    catcher_->setForeColor(kRed);
-    catcher_->setBackColor(kRed);
-    catcher_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    catcher_->setCaption(QStringLiteral("+"));
-    catcher_->hide();
-
-    caught_ = bottomLabel("Bezeichnung4", this, {120, 5400, 3375, 495}, QColor(0, 192, 0), QColor(192, 255, 192),
-                          Qt::AlignRight);
-    next_ = bottomLabel("Bezeichnung3", this, {3480, 5400, 495, 495}, kRed, QColor(255, 192, 192), Qt::AlignHCenter);
-    rest_ = bottomLabel("Bezeichnung5", this, {3960, 5400, 3255, 495}, QColor(0, 0, 255), QColor(192, 255, 255),
-                        Qt::AlignLeft);
+    load();
 }
 
 void CatchWindow::render()
@@ -165,7 +181,7 @@ void CatchWindow::printField()
         field_->printAt(QPoint(digit.col * kCellTwips, digit.row * kCellTwips), digit.digit);
 }
 
-void CatchWindow::Form_Load() { platform::centreOnScreen(this); }
+void CatchWindow::load() { platform::centreOnScreen(this); }
 
 void CatchWindow::activate()
 {
@@ -174,19 +190,19 @@ void CatchWindow::activate()
     field_->setFocus(Qt::OtherFocusReason);
 }
 
-bool CatchWindow::Form_KeyDown(int key)
+bool CatchWindow::keyDown(int key)
 {
     switch (key) {
-    case Qt::Key_Up: step([this] { game_.MoveUp(); }); return true;
-    case Qt::Key_Down: step([this] { game_.MoveDown(); }); return true;
-    case Qt::Key_Left: step([this] { game_.MoveLeft(); }); return true;
-    case Qt::Key_Right: step([this] { game_.MoveRight(); }); return true;
-    case Qt::Key_Escape: Bild1_Click(); return true;
+    case Qt::Key_Up: step([this] { game_.moveUp(); }); return true;
+    case Qt::Key_Down: step([this] { game_.moveDown(); }); return true;
+    case Qt::Key_Left: step([this] { game_.moveLeft(); }); return true;
+    case Qt::Key_Right: step([this] { game_.moveRight(); }); return true;
+    case Qt::Key_Escape: exitClick(); return true;
     default: return false;
     }
 }
 
-void CatchWindow::Bild5_Click()
+void CatchWindow::startOrScatter()
 {
     step([this] { game_.start(); });
     field_->setFocus(Qt::OtherFocusReason);
@@ -203,25 +219,25 @@ void CatchWindow::step(const std::function<void()>& action)
     action();
     render();
     // The result is told once, when the last digit is caught, not at every event while it is open.
-    if (!wonBefore && game_.phase() == CatchPhase::Won) ShowResult();
+    if (!wonBefore && game_.phase() == CatchPhase::Won) showResult();
 }
 
-void CatchWindow::HBildlauf1_Change(int value)
+void CatchWindow::speedChange(int value)
 {
     period_->setCaption(platform::plainNumber(value));
     field_->setFocus(Qt::OtherFocusReason);
 }
 
-void CatchWindow::Bild1_Click()
+void CatchWindow::exitClick()
 {
     const platform::MsgResult answer =
         services_.dialogs.show(this, {QStringLiteral("Dieses Spiel jetzt beenden?\r"), QStringLiteral("Zahlenfange"),
                                       platform::MsgButtons::YesNo, platform::MsgIcon::Critical});
     // On No the game goes on; the clock has kept running while the question was open.
-    if (answer == platform::MsgResult::Yes) EndGame();
+    if (answer == platform::MsgResult::Yes) endGame();
 }
 
-void CatchWindow::Bild2_Click()
+void CatchWindow::helpClick()
 {
     services_.dialogs.show(this, {QStringLiteral("Du musst die Ziffern von 0 bis 9 der Reihe\r"
                                                  "nach fangen. Gesteuert wird mit den vier\r"
@@ -230,18 +246,17 @@ void CatchWindow::Bild2_Click()
     field_->setFocus(Qt::OtherFocusReason);
 }
 
-void CatchWindow::ShowResult()
+void CatchWindow::showResult()
 {
     services_.dialogs.show(this, {QStringLiteral("Du hast es in") + platform::blankLedNumber(game_.seconds()) +
                                       QStringLiteral(" Sekunden geschafft.\r"),
                                   QStringLiteral("Wendolix")});
-    EndGame();
+    endGame();
 }
 
-void CatchWindow::EndGame()
+void CatchWindow::endGame()
 {
-    game_.EndGame();
-    render();
+    step([this] { game_.endGame(); });
     clock_->setInterval(1000);
     emit left();
 }

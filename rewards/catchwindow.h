@@ -12,7 +12,6 @@ class QScrollBar;
 class QTimer;
 
 namespace platform {
-class KeyPreview;
 class Label;
 class PictureBox;
 } // namespace platform
@@ -24,28 +23,25 @@ class CatchWindow : public platform::SideWindow {
 public:
     explicit CatchWindow(platform::Services& services);
 
-    CatchGame& game() { return game_; }
-    // Copies the game's state onto the controls.
-    void render();
-
+    const CatchGame& game() const { return game_; }
+    // One second of the clock.
     void clockTick();
 
 private:
-    void buildTopRow();
-    void buildFieldAndLabels();
-
-    void Form_Load();
+    // Copies the game's state onto the controls.
+    void render();
+    void load();
     void activate() override;
-    bool Form_KeyDown(int key);
-    void Bild5_Click();
-    void HBildlauf1_Change(int value);
-    void Bild1_Click();
-    void Bild2_Click();
+    bool keyDown(int key);
+    void startOrScatter();
+    void speedChange(int value);
+    void exitClick();
+    void helpClick();
     // Runs one step of the game, shows what it did, and tells the result once it is won.
     void step(const std::function<void()>& action);
-    void ShowResult();
-    void EndGame();
-    void closedByTitleBar() override { EndGame(); }
+    void showResult();
+    void endGame();
+    void closedByTitleBar() override { endGame(); }
     void printField();
 
     platform::Services& services_;
@@ -60,5 +56,4 @@ private:
     platform::Label* next_ = nullptr;       // Bezeichnung3
     platform::Label* rest_ = nullptr;       // Bezeichnung5
     QTimer* clock_ = nullptr;               // Zeit1
-    platform::KeyPreview* keys_ = nullptr;
 };

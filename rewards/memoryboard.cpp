@@ -1,62 +1,55 @@
 #include "memoryboard.h"
 
-#include "platform/colors.h"
 #include "platform/random.h"
 
 #include <algorithm>
 
-namespace {
+MemoryBoard::MemoryBoard(platform::Random& random) : random_(random) {}
 
-// Face down as the window is designed; after the first game's end it is navy.
-const QColor kDesignFaceDown(0, 0, 192);
-
-} // namespace
-
-MemoryBoard::MemoryBoard(platform::Random& random) : random_(random)
+void MemoryBoard::click(int field)
 {
-    fields_.fill(FieldLook{false, kDesignFaceDown});
-}
-
-bool MemoryBoard::click(int field)
-{
-    if (field < 1 || field > kFields) return false;
+    if (field < 1 || field > kFields) return;
     clicked_ = field;
-    return TurnField();
+    turnField();
 }
 
-bool MemoryBoard::TurnField()
+bool MemoryBoard::won() const
+{
+    return dealt_ && std::all_of(found_.begin(), found_.end(), [](bool f) { return f; });
+}
+
+void MemoryBoard::turnField()
 {
     // The first click after the window comes up deals, then opens its field.
     if (!dealt_) {
-        DealBoard();
+        dealBoard();
         dealt_ = true;
         first_ = 0;
         second_ = 0;
     }
     const int c = clicked_;
-    if (found_[index(c)]) return false; // a found field: even an open unmatched pair stays open
-    if (first_ > 0 && second_ > 0) CoverPair();
+    if (found_[index(c)]) return; // a found field: even an open unmatched pair stays open
+    if (first_ > 0 && second_ > 0) coverPair();
 
     const int a = first_;
     fields_[index(c)].faceUp = true;
     if (a == 0) {
         first_ = c;
-        return false;
+        return;
     }
     second_ = c;
     if (c == a) {
         second_ = 0;
-        return false;
+        return;
     }
     if (digits_[index(a)] == digits_[index(c)]) {
         found_[index(a)] = true;
         found_[index(c)] = true;
-        MarkPairFound();
+        markPairFound();
     }
-    return std::all_of(found_.begin(), found_.end(), [](bool f) { return f; });
 }
 
-void MemoryBoard::CoverPair()
+void MemoryBoard::coverPair()
 {
     fields_[index(first_)].faceUp = false;
     fields_[index(second_)].faceUp = false;
@@ -64,15 +57,15 @@ void MemoryBoard::CoverPair()
     second_ = 0;
 }
 
-void MemoryBoard::MarkPairFound()
+void MemoryBoard::markPairFound()
 {
-    fields_[index(first_)].back = platform::paletteColor(15);
-    fields_[index(second_)].back = platform::paletteColor(15);
+    fields_[index(first_)].shade = FieldShade::Found;
+    fields_[index(second_)].shade = FieldShade::Found;
     first_ = 0;
     second_ = 0;
 }
 
-void MemoryBoard::DealBoard()
+void MemoryBoard::dealBoard()
 {
     std::array<int, kFields> digits{};
     // Digit d goes into two free fields drawn at random, 1 1 2 2 ... 9 9.
@@ -89,8 +82,8 @@ void MemoryBoard::DealBoard()
     everDealt_ = true;
 }
 
-void MemoryBoard::EndGame()
+void MemoryBoard::endGame()
 {
-    for (FieldLook& look : fields_) look = FieldLook{false, platform::paletteColor(1)};
+    for (FieldLook& look : fields_) look = FieldLook{false, FieldShade::Ended};
     dealt_ = false;
 }

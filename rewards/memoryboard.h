@@ -1,17 +1,18 @@
 #pragma once
 
-#include <QColor>
-
 #include <array>
 
 namespace platform {
 class Random;
 }
 
+// A field's back: as the window is designed, navy once a game has ended, white when its pair is found.
+enum class FieldShade { Designed, Ended, Found };
+
 // How one field looks: face up it shows its digit.
 struct FieldLook {
     bool faceUp = false;
-    QColor back;
+    FieldShade shade = FieldShade::Designed;
 };
 
 // The number memory game's board.
@@ -22,13 +23,14 @@ public:
     // Deals draw from the shared generator, which is never seeded here.
     explicit MemoryBoard(platform::Random& random);
 
-    // A click on field 1..18. Returns true when it found the last pair.
-    bool click(int field);
-    void DealBoard();
+    // A click on field 1..18.
+    void click(int field);
     // Leaving the game: every field face down in navy, nothing dealt.
-    void EndGame();
+    void endGame();
 
     bool dealt() const { return dealt_; }
+    // Every pair of the game in progress is found.
+    bool won() const;
     // Whether any deal has been made since the window was built.
     bool everDealt() const { return everDealt_; }
     int digit(int field) const { return digits_[index(field)]; } // 1..9, 0 before the first deal
@@ -39,9 +41,10 @@ public:
     const FieldLook& field(int k) const { return fields_[index(k)]; }
 
 private:
-    bool TurnField();
-    void CoverPair();
-    void MarkPairFound();
+    void turnField();
+    void dealBoard();
+    void coverPair();
+    void markPairFound();
 
     static std::size_t index(int k) { return static_cast<std::size_t>(k - 1); }
 

@@ -7,6 +7,7 @@
 #include "platform/windows.h"
 
 #include <array>
+#include <functional>
 
 namespace platform {
 class Label;
@@ -18,17 +19,16 @@ class MemoryWindow : public platform::SideWindow {
 public:
     explicit MemoryWindow(platform::Services& services);
 
-    MemoryBoard& board() { return board_; }
+    const MemoryBoard& board() const { return board_; }
 
 private:
-    void buildFields();
-    void buildStateLabels();
-
     void fieldClick(int field);
     void exitClick();
-    void ShowResult();
-    void EndGame();
-    void closedByTitleBar() override { EndGame(); }
+    void showResult();
+    void endGame();
+    void closedByTitleBar() override { endGame(); }
+    // Runs one step of the game, shows what it did, and tells the result once the last pair is found.
+    void step(const std::function<void()>& action);
     // Copies the board onto the fields and the hidden state labels.
     void render();
 

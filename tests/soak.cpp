@@ -300,13 +300,13 @@ private:
         for (int k = 1; k <= MemoryBoard::kFields; ++k) {
             const FieldLook& look = b.field(k);
             const bool found = b.dealt() && b.found(k);
-            if (found && (look.back != QColor(Qt::white) || !look.faceUp))
+            if (found && (look.shade != FieldShade::Found || !look.faceUp))
                 return fmt("found memory field %1 not white and open", k);
             open += look.faceUp && !found;
             ++under[b.digit(k)];
             const Label* field = numbered(memo, k);
             const QString shows = look.faceUp ? fmt(" %1", b.digit(k)) : QString();
-            if (field->caption() != shows || field->backColor() != look.back)
+            if (field->caption() != shows || (field->backColor() == Qt::white) != (look.shade == FieldShade::Found))
                 return fmt("memory field %1 shows \"%2\", the board \"%3\"", k, field->caption(), shows);
         }
         if (open > 2) return fmt("%1 unmatched memory fields face up", open);

@@ -55,17 +55,17 @@ private slots:
         for (auto [col, row] : cells) random.values.insert(random.values.end(), {(col + 0.5) / 17, (row + 0.5) / 11});
         game.activate();
         game.start();
-        game.MoveRight(); // passes over "1"
-        game.MoveRight();
+        game.moveRight(); // passes over "1"
+        game.moveRight();
         QStringList field;
         for (const PrintedDigit& d : game.field()) field += QString("%1@%2,%3").arg(d.digit).arg(d.col).arg(d.row);
         QCOMPARE(field.join(' '), "1@10,6 2@0,0 3@1,0 4@2,0 5@3,0 6@4,0 7@5,0 8@6,0 9@16,10");
         QCOMPARE(QStringList({game.caughtCaption(), game.nextCaption(), game.restCaption()}),
                  QStringList({"0", "1", "23456789"}));
         // The catcher stops at the borders, one column further right than any digit goes.
-        for (int i = 0; i < 20; ++i) game.MoveRight(), game.MoveDown();
+        for (int i = 0; i < 20; ++i) game.moveRight(), game.moveDown();
         QCOMPARE(QPoint(game.catcherCol(), game.catcherRow()), QPoint(17, 10));
-        for (int i = 0; i < 20; ++i) game.MoveLeft(), game.MoveUp();
+        for (int i = 0; i < 20; ++i) game.moveLeft(), game.moveUp();
         QCOMPARE(QPoint(game.catcherCol(), game.catcherRow()), QPoint(0, 0));
     }
 

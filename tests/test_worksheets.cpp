@@ -69,7 +69,7 @@ private slots:
             int lowest = 99, highest = 0, previous = base + 50;
             for (int seed = 1; seed <= 300; ++seed) {
                 random.seed(seed);
-                const Sheet sheet = BuildSheet(random, SheetSettings{dice, base});
+                const Sheet sheet = buildSheet(random, SheetSettings{dice, base});
                 for (qsizetype i = 0; i < sheet.tasks.size(); ++i) {
                     const QString& line = sheet.solutions[i]; // "first sign operand = result", in fixed columns
                     const int first = line.left(width).toInt(), operand = line.mid(width + 3, 2).toInt();

@@ -19,11 +19,11 @@ QString middle(char sign, int operand)
 
 } // namespace
 
-Sheet BuildPageSheet(platform::Random& random, const SheetSettings& settings)
+Sheet buildPageSheet(platform::Random& random, const SheetSettings& settings)
 {
     Sheet sheet;
     do {
-        sheet = BuildSheet(random, settings);
+        sheet = buildSheet(random, settings);
     } while (sheet.tasks.size() > kPageLines);
     return sheet;
 }
@@ -60,7 +60,7 @@ QString countCaption(qsizetype taskCount) { return platform::blankLedNumber(task
 
 } // namespace worksheets
 
-Sheet BuildSheet(platform::Random& random, const SheetSettings& settings)
+Sheet buildSheet(platform::Random& random, const SheetSettings& settings)
 {
     using namespace worksheets;
     const int base = settings.sheetRangeBase;

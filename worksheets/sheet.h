@@ -19,7 +19,7 @@ struct Sheet {
 
 // Draws one chain from the middle of the range until it lands exactly on an end
 // (or 1001 tasks are written). Draws only from `random`, never seeds it.
-Sheet BuildSheet(platform::Random& random, const SheetSettings& settings);
+Sheet buildSheet(platform::Random& random, const SheetSettings& settings);
 
 namespace worksheets {
 
@@ -27,7 +27,7 @@ namespace worksheets {
 inline constexpr int kPageLines = 90;
 
 // Draws whole sheets until one fits on a page.
-Sheet BuildPageSheet(platform::Random& random, const SheetSettings& settings);
+Sheet buildPageSheet(platform::Random& random, const SheetSettings& settings);
 
 // Characters of each number column: 4, or 5 for the range 900 - 1000.
 int fieldWidth(int rangeBase);

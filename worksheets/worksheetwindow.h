@@ -24,16 +24,15 @@ public:
                     QWidget* parent = nullptr);
 
 private:
-    void buildBar();
-    void buildLists();
+    // What the child does: the showing and the buttons of the bar.
+    enum class Action { Show, NewSheet, NextDice, NextRange, PrintTasks, PrintSolutions, CopyTasks, CopySolutions };
 
     void activate() override;
-    void newSheetClick();
-    void diceClick();
-    void rangeClick();
-    void printClick(QStringList lines, const QString& question, const QString& done);
-    void copyClick(QStringList lines, const QString& done);
+    // The one way through the window: changes the settings, draws a sheet or sends one out, and shows the result.
+    void step(Action action);
     void showSheet(Sheet sheet);
+    void printLines(QStringList lines, const QString& question, const QString& done);
+    void copyLines(QStringList lines, const QString& done);
     void message(const QString& text, const QString& title, platform::MsgIcon icon = platform::MsgIcon::None);
 
     platform::Services& services_;
