@@ -1,11 +1,15 @@
-#include "contest/contestwindow.h"
+#include "app/options.h"
 #include "app/program.h"
+#include "contest/contestwindow.h"
 #include "platform/termination.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    // Help and version are answered before any window system is needed.
+    const StartOptions options = parseStartOptions(QString::fromLocal8Bit(argv[0]), argc, argv);
+    if (options.exitCode) return *options.exitCode;
     QApplication app(argc, argv);
     prepareApplication(app);
 
@@ -15,5 +19,6 @@ int main(int argc, char* argv[])
     platform::endOnTerminate(&program, [&program] { program.end(); });
 
     program.contestWindow().show();
+    if (options.readAloud) program.setReadingAloud(true);
     return app.exec();
 }

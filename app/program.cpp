@@ -10,10 +10,12 @@
 #include "worksheets/worksheetwindow.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 
 void prepareApplication(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("Pelko-Morvelt"));
+    QApplication::setApplicationVersion(QStringLiteral(PELKO_VERSION));
     // So the desktop finds the menu entry, and its icon, for the running windows.
     QApplication::setDesktopFileName(QStringLiteral("de.pelkomorvelt.PelkoMorvelt"));
     platform::speakGerman(app);
@@ -21,7 +23,36 @@ void prepareApplication(QApplication& app)
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
-Program::Program(platform::Services services) : services_(std::move(services)) {}
+Program::Program(platform::Services services)
+    : speakingDialogs_(services.dialogs, services.narrator), services_{speakingDialogs_,   services.random,
+                                                                       services.clock,     services.printer,
+                                                                       services.clipboard, services.narrator,
+                                                                       services.end}
+{
+    qApp->installEventFilter(this);
+}
+
+void Program::setReadingAloud(bool on)
+{
+    services_.narrator.setOn(on);
+    services_.narrator.say(QStringLiteral("Vorlesen ist eingeschaltet."));
+}
+
+bool Program::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    if (key->key() == kReadAloudKey && key->modifiers() == Qt::NoModifier) {
+        // A held key switches once.
+        if (!key->isAutoRepeat()) setReadingAloud(!services_.narrator.on());
+        return true;
+    }
+    if (key->key() == kRepeatKey && key->modifiers() == Qt::NoModifier) {
+        if (!key->isAutoRepeat()) services_.narrator.repeat();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
 
 Program::~Program() = default;
 

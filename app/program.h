@@ -58,8 +58,15 @@ public:
     // The worksheet's dice and range last the whole run, whether its window is hidden or discarded.
     const SheetSettings& sheetSettings() const { return sheetSettings_; }
 
+    // Reading aloud for the rest of the run; it says so when it comes on.
+    void setReadingAloud(bool on);
+
     // Ends the program at once: every window goes, no further step runs.
     void end();
+
+protected:
+    // The keys that work in every window, message boxes included: reading aloud on and off, and again.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Once the program ended, no window comes back, whatever a box still open answers.
@@ -68,6 +75,8 @@ private:
     void openPlayerSetup();
     void takePlayers();
 
+    // Every box is read aloud as it opens, while reading aloud is on.
+    platform::SpeakingDialogs speakingDialogs_;
     platform::Services services_;
     SheetSettings sheetSettings_;
     bool ended_ = false;
@@ -79,6 +88,10 @@ private:
     WindowSlot<WorksheetWindow> worksheets_;
     WindowSlot<PlayerWindow> players_;
 };
+
+// Reading aloud is switched on and off with one key, and the last text said again with another.
+inline constexpr int kReadAloudKey = Qt::Key_F8;
+inline constexpr int kRepeatKey = Qt::Key_F5;
 
 // The application's name, its German, and that it ends only by its own word.
 void prepareApplication(QApplication& app);

@@ -11,6 +11,7 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 install(TARGETS pelko-morvelt RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} BUNDLE DESTINATION .)
+install(TARGETS pelko-speech LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/pelko-morvelt)
 
 # The freedesktop.org menu entry, metadata and icon, and the Debian documents: Linux and the BSDs only.
 if(UNIX AND NOT APPLE)
@@ -71,8 +72,9 @@ if(UNIX AND NOT APPLE)
     # The linked libraries come from dpkg-shlibdeps; Qt loads its X11 platform plugin at run time, and the
     # windows name the fonts of these two packages.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core")
-    # Qt's own texts, such as the slider's context menu, in German.
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+    # Reading aloud goes through speech-dispatcher, whose Qt plugin is loaded at run time too.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-speech-speechd-plugin, fonts-liberation, fonts-dejavu-core")
+    # Qt's own texts, such as the slider's context menu, in German; a speech service with German voices.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, speech-dispatcher, speech-dispatcher-espeak-ng")
 endif()
 include(CPack)

@@ -5,6 +5,8 @@
 #include "dialogs.h"
 #include "printer.h"
 #include "random.h"
+#include "speech.h"
+#include "speechmodule.h"
 
 #include <functional>
 #include <utility>
@@ -18,6 +20,7 @@ struct Services {
     Clock& clock;
     Printer& printer;
     Clipboard& clipboard;
+    Narrator& narrator;
     // Ends the program at once.
     std::function<void()> end;
 };
@@ -26,13 +29,20 @@ struct Services {
 struct SystemServices {
     Services services(std::function<void()> end)
     {
-        return {dialogs, random, clock, printer, clipboard, std::move(end)};
+        return {dialogs, random, clock, printer, clipboard, narrator, std::move(end)};
     }
     QtDialogs dialogs;
     StdRandom random;
     SystemClock clock;
     SystemPrinter printer;
     SystemClipboard clipboard;
+    Narrator narrator{loadSystemSpeech, [this] {
+                          dialogs.show(nullptr,
+                                       {QStringLiteral("Vorlesen ist auf diesem Rechner nicht möglich: Es fehlt "
+                                                       "der Sprachdienst oder eine deutsche Stimme.\r\r"
+                                                       "Das Spiel geht ohne Vorlesen weiter.\r"),
+                                        QStringLiteral("Pelko-Morvelt: Vorlesen"), MsgButtons::Ok, MsgIcon::Critical});
+                      }};
 };
 
 } // namespace platform

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev qt6-translations-l10n
+    qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
     libcups2-dev libx11-dev xvfb openbox x11-utils xdotool dbus-daemon at-spi2-core
     cups-daemon cups-client poppler-utils strace clang-format
     fonts-liberation fonts-dejavu-core

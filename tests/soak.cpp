@@ -124,9 +124,10 @@ private:
         wins_ = 0;
         scores_ = {};
         program_ = std::make_unique<Program>(
-            platform::Services{*this, random_, clock_, *this, *this, [this] { ended_ = true; }});
+            platform::Services{*this, random_, clock_, *this, *this, narrator_, [this] { ended_ = true; }});
         QObject::connect(&program_->contestWindow(), &ContestWindow::gameWon, [this] { ++wins_, ++seen["won games"]; });
         program_->contestWindow().show();
+        program_->setReadingAloud(true);
         flush();
         for (const char* name : {"Bezeichnung1", "Bezeichnung2"})
             nameGeometry_[name] = control(&program_->contestWindow(), name)->geometry();
@@ -217,7 +218,9 @@ private:
         const bool roll = program_->contestWindow().rollTimer().isActive() && (!catching || chance(0.5));
         if (!roll && !catching) return;
         note(roll ? "tick of the roll" : "tick of the catching clock");
+        inRollTick_ = roll;
         roll ? program_->contestWindow().rollTick() : fang->clockTick();
+        inRollTick_ = false;
     }
 
     // What a child who plays along does: the right answer, a step towards the next digit, a memory field.
@@ -263,6 +266,7 @@ private:
         QStringList shown;
         for (QWidget* w : windows(true)) shown += w->objectName();
         if (shown.size() != 1) return "windows on screen: " + shown.join(' ');
+        if (!saidInTick_.isEmpty()) return "said during a roll tick: " + saidInTick_;
         for (const QString& fault : {contestBroken(), memoryBroken(), catchBroken(), sheetBroken()})
             if (!fault.isEmpty()) return fault;
         return labelsBroken(windows(true)[0]);
@@ -385,6 +389,21 @@ private:
     std::mt19937_64 rng_;
     platform::StdRandom random_;
     FixedClock clock_;
+    // Reading aloud is on throughout: nothing may be said inside a roll's tick.
+    struct Voice final : platform::Speech {
+        explicit Voice(Soak& soak) : soak(soak) {}
+        void say(const QString& text) override
+        {
+            if (soak.inRollTick_) soak.saidInTick_ = text;
+        }
+        void stop() override {}
+        bool speaking() const override { return false; }
+        bool possible() const override { return true; }
+        Soak& soak;
+    };
+    bool inRollTick_ = false;
+    QString saidInTick_;
+    platform::Narrator narrator_{[this] { return std::make_unique<Voice>(*this); }, nullptr};
     std::unique_ptr<Program> program_;
     bool ended_ = false, pageSheet_ = false; // the sheet came from the new-sheet or dice button
     int boxDepth_ = 0, wins_ = 0;

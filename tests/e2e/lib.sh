@@ -5,7 +5,8 @@
 #   e2e_start_display          a scratch folder $e2e_dir as HOME, Xvfb on a free display, and openbox on it
 #   e2e_start_a11y             a session bus and an accessibility bus of their own, for e2e_texts
 #   e2e_texts TITLE            what that window says to a screen reader: its objects' names, a line each (\n: break)
-#   e2e_start BINARY           starts the program and waits for its main window; sets main
+#   e2e_start_speech           a speech-dispatcher of its own, which logs every text it is given, without sound
+#   e2e_start BINARY [ARG...]  starts the program and waits for its main window; sets main
 #   e2e_wait_window TITLE [S]  waits up to S seconds (5) for that window; sets win, win_x, win_y, win_w, win_h
 #   e2e_wait_closed ID [S]     waits up to S seconds (5) until window ID is hidden or gone
 #   e2e_point LEFT TOP         the screen pixel "X Y" of that point, in twips, of window $win (for xdotool drags)
@@ -68,6 +69,23 @@ e2e_start_a11y()
 
 e2e_texts() { "$a11yprobe" "$1"; }
 
+e2e_start_speech()
+{
+    local conf=$e2e_dir/speechd
+    mkdir -p "$conf/log"
+    cp -r /etc/speech-dispatcher/. "$conf/"
+    printf '%s\n' 'LogLevel 5' 'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"' 'DefaultModule espeak-ng' \
+        'DefaultLanguage "de"' 'AudioOutputMethod "libao"' >>"$conf/speechd.conf"
+    # No sound card is needed: libao plays into nothing.
+    echo default_driver=null >"$e2e_dir/.libao"
+    speech-dispatcher -s -t 0 -L "$conf/log" -S "$conf/socket" -C "$conf" -P "$conf/pid" >"$conf/out" 2>&1 &
+    e2e_helpers+=($!)
+    e2e_until 10 test -S "$conf/socket" || e2e_fail "speech-dispatcher did not start: $(cat "$conf/out")"
+    # The program's speech library finds this one, and never starts another.
+    export SPEECHD_ADDRESS=unix_socket:$conf/socket SPEECHD_CMD=/bin/false
+    e2e_speech_log=$conf/log/speech-dispatcher.log
+}
+
 e2e_find() { local found && found=$("$probe" find "$1") && read -r win win_x win_y win_w win_h <<<"$found"; }
 e2e_wait_window() { e2e_until "${2:-5}" e2e_find "$1"; }
 e2e_gone() { ! "$probe" place "$1" >/dev/null; }
@@ -75,7 +93,7 @@ e2e_wait_closed() { e2e_until "${2:-5}" e2e_gone "$1"; }
 
 e2e_start()
 {
-    "$1" &
+    "$@" &
     e2e_pid=$!
     e2e_wait_window "Pelko-Morvelt (Runde 1)" 20 || e2e_fail "no window titled \"Pelko-Morvelt (Runde 1)\" within 20 s"
     main=$win

@@ -29,7 +29,15 @@ platform::PrintResult RecordingPrinter::endDoc()
 }
 
 TestProgram::TestProgram(platform::Dialogs* boxes)
-    : services{boxes ? *boxes : dialogs, scripted, clock, printer, clipboard, [this] { ++endCalls; }}, program(services)
+    : narrator(
+          [this]() -> std::unique_ptr<platform::Speech> {
+              if (speechMissing) return nullptr;
+              auto engine = std::make_unique<RecordingSpeech>();
+              speech = engine.get();
+              return engine;
+          },
+          [this] { ++cannotSpeakCalls; }),
+      services{boxes ? *boxes : dialogs, scripted, clock, printer, clipboard, narrator, [this] { ++endCalls; }}, program(services)
 {}
 
 QString caption(QWidget* window, const char* name) { return control<platform::Label>(window, name)->caption(); }

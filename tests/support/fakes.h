@@ -56,6 +56,17 @@ struct RecordingClipboard final : platform::Clipboard {
 };
 
 // A whole program on fakes; other dialogs may stand in for the scripted ones.
+// Records what is said; it can be made to fail.
+struct RecordingSpeech final : platform::Speech {
+    void say(const QString& text) override { said.append(text); }
+    void stop() override {}
+    bool speaking() const override { return busy; }
+    bool possible() const override { return works; }
+    QStringList said;
+    bool busy = false;
+    bool works = true;
+};
+
 struct TestProgram {
     explicit TestProgram(platform::Dialogs* boxes = nullptr);
     ScriptedDialogs dialogs;
@@ -63,6 +74,11 @@ struct TestProgram {
     FixedClock clock;
     RecordingPrinter printer;
     RecordingClipboard clipboard;
+    // The engine is built when reading aloud is switched on; `speech` points at it from then on.
+    RecordingSpeech* speech = nullptr;
+    bool speechMissing = false;
+    int cannotSpeakCalls = 0;
+    platform::Narrator narrator;
     int endCalls = 0;
     platform::Services services; // the fakes, as the program is given them
     Program program;

@@ -1,0 +1,96 @@
+#include "contest/contestwindow.h"
+#include "support/fakes.h"
+
+#include <QKeyEvent>
+
+using platform::Narrator;
+
+class SpeechTest : public QObject {
+    Q_OBJECT
+private slots:
+    // A box is read as it says it, without what only draws: spaced letters, blanks to fill, trailing dots.
+    void aBoxIsReadAsItSaysIt_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("wrong answer") << "\rDie Aufgabe lautet:  57 + 7 = _____\r\r"
+                                      << "F e h l e r"
+                                      << "Fehler. Die Aufgabe lautet: 57 plus 7.";
+        QTest::newRow("winner") << "Jetzt gibt es ein Belohnungsspiel.\r"
+                                << "Computer hat gewonnen!"
+                                << "Computer hat gewonnen! Jetzt gibt es ein Belohnungsspiel.";
+        QTest::newRow("reward") << "Zur Aufmunterung gibt es ein Spiel ...\r"
+                                << "Pelko-Memory"
+                                << "Zur Aufmunterung gibt es ein Spiel.";
+        QTest::newRow("quit") << "Willst du das Programm jetzt beenden?\r\r"
+                              << "Pelko-Morvelt - Das Entwicklerteam"
+                              << "Willst du das Programm jetzt beenden?";
+    }
+    void aBoxIsReadAsItSaysIt()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        QFETCH(QString, said);
+        TestProgram t;
+        t.program.setReadingAloud(true);
+        platform::SpeakingDialogs(t.dialogs, t.narrator).show(nullptr, {text, title});
+        QCOMPARE(t.speech->said.last(), said);
+    }
+
+    // A new text cuts off the one being said, but the slider's number never cuts off a box.
+    void anAsideNeverCutsOffABox()
+    {
+        TestProgram t;
+        t.program.setReadingAloud(true);
+        t.speech->busy = true;
+        t.narrator.say("57", Narrator::Kind::Aside);
+        t.narrator.say("Fehler.", Narrator::Kind::Box);
+        t.narrator.say("58", Narrator::Kind::Aside);
+        t.speech->busy = false;
+        t.narrator.say("59", Narrator::Kind::Aside);
+        QCOMPARE(t.speech->said, QStringList({"Vorlesen ist eingeschaltet.", "57", "Fehler.", "59"}));
+    }
+
+    // F8 switches reading aloud on and off in any window, F5 says the last text again; a held key acts once.
+    void theKeysSwitchAndRepeat()
+    {
+        TestProgram t;
+        QWidget& window = t.program.contestWindow();
+        QTest::keyClick(&window, Qt::Key_F5);
+        QVERIFY(!t.narrator.on());
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_F8, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(&window, &held);
+        QVERIFY(!t.narrator.on());
+        QTest::keyClick(&window, Qt::Key_F8);
+        QVERIFY(t.narrator.on());
+        QTest::keyClick(&window, Qt::Key_F5);
+        QCOMPARE(t.speech->said, QStringList({"Vorlesen ist eingeschaltet.", "Vorlesen ist eingeschaltet."}));
+        QTest::keyClick(&window, Qt::Key_F8);
+        QVERIFY(!t.narrator.on());
+    }
+
+    // Where nothing can speak the children are told once, however often it is tried, and the game goes on
+    // silently; an engine that fails while speaking falls silent the same way.
+    void withoutSpeechTheGameGoesOnSilently()
+    {
+        TestProgram t;
+        t.program.setReadingAloud(true);
+        t.speech->works = false;
+        t.narrator.say("Freund ist dran!");
+        QVERIFY(!t.narrator.on());
+        t.program.setReadingAloud(true);
+        QCOMPARE(t.speech->said, QStringList({"Vorlesen ist eingeschaltet."}));
+        QCOMPARE(t.cannotSpeakCalls, 1);
+
+        TestProgram none;
+        none.speechMissing = true;
+        none.program.setReadingAloud(true);
+        none.program.setReadingAloud(true);
+        QVERIFY(!none.narrator.on());
+        QCOMPARE(none.cannotSpeakCalls, 1);
+    }
+};
+
+QTEST_MAIN(SpeechTest)
+#include "test_speech.moc"
