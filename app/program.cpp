@@ -126,6 +126,7 @@ void Program::openPlayerSetup()
     // The names come fresh from the main window each time; the pictures stay the player window's own.
     playerWindow().openPlayerSetup(contestWindow().playerName(Side::Left), contestWindow().playerName(Side::Right));
     show(&contestWindow(), &playerWindow());
+    services_.narrator.say(PlayerWindow::instruction());
 }
 
 void Program::takePlayers()

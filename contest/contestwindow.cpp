@@ -350,8 +350,17 @@ ContestWindow::ContestWindow(platform::Services& services, std::function<bool()>
     slider_->setInvertedControls(false);
     // Qt's own menu on a scroll bar is English and can move it: not for children.
     slider_->setContextMenuPolicy(Qt::PreventContextMenu);
-    connect(slider_, &QScrollBar::valueChanged, this,
-            [this](int value) { step([this, value] { contest_.moveSlider(value); }); });
+    connect(slider_, &QScrollBar::valueChanged, this, [this](int value) {
+        step([this, value] { contest_.moveSlider(value); });
+        if (contest_.state().gameStarted) sliderRest_.start();
+    });
+    // The number the arrow points at is said once the slider has rested, not at every step it passes.
+    sliderRest_.setSingleShot(true);
+    sliderRest_.setInterval(500);
+    connect(&sliderRest_, &QTimer::timeout, this, [this] {
+        if (contest_.state().gameStarted && !rollTimer_.isActive())
+            services_.narrator.say(plainNumber(contest_.state().arrowValue), platform::Narrator::Kind::Aside);
+    });
 
     const auto onClick = [this, &controls](int role, auto handler) {
         connect(controls.at<PictureBox>(role), &PictureBox::clicked, this, handler);
@@ -545,7 +554,10 @@ void ContestWindow::react(Outcome outcome)
         hideLists();
         step([this] { return contest_.nextTask(memoVisible_ && memoVisible_()); });
         break;
-    case Outcome::Stands: focusSlider(); break;
+    case Outcome::Stands:
+        focusSlider();
+        sayTask();
+        break;
     case Outcome::GameOver:
         focusSlider();
         message({QStringLiteral("Jetzt gibt es ein Belohnungsspiel.\r"),
@@ -557,6 +569,19 @@ void ContestWindow::react(Outcome outcome)
     case Outcome::Correct:
     case Outcome::Skipped: break;
     }
+}
+
+void ContestWindow::sayTask()
+{
+    const ContestState& state = contest_.state();
+    if (!state.announcedSide || !state.firstNumber) return;
+    const QString text = QStringLiteral("%1 ist dran! %2 %3 %4.")
+                             .arg(state.names[*state.announcedSide], plainNumber(*state.firstNumber),
+                                  state.sign == Sign::Minus ? QStringLiteral("minus") : QStringLiteral("plus"),
+                                  plainNumber(state.operand));
+    // Asked for once the roll's last tick is over, which stays as short as every other tick.
+    QMetaObject::invokeMethod(
+        this, [this, text] { services_.narrator.say(text); }, Qt::QueuedConnection);
 }
 
 void ContestWindow::askToQuit()

@@ -62,6 +62,8 @@ private:
     bool keyDown(int key);
     void startGame();
     void confirmAnswer();
+    // Reading aloud: whose turn it is and the task.
+    void sayTask();
     void askToQuit();
     void showHelp();
     void toggleDiceList();
@@ -104,4 +106,5 @@ private:
     platform::PictureBox* minusTemplate_ = nullptr;
     std::vector<ScaleTick> scale_;
     QTimer rollTimer_{this}; // Zeit1
+    QTimer sliderRest_;
 };

@@ -59,7 +59,9 @@ MsgResult SpeakingDialogs::show(QWidget* parent, const Message& message)
     static const QRegularExpression spacedOut(QStringLiteral("^\\w( \\w)+$"),
                                               QRegularExpression::UseUnicodePropertiesOption);
     const bool titleTells = message.title.endsWith(u'!') || spacedOut.match(message.title).hasMatch();
-    narrator_.say(spokenText((titleTells ? message.title + u'\n' : QString()) + message.text), Narrator::Kind::Box);
+    const QString text = spokenText((titleTells ? message.title + u'\n' : QString()) + message.text);
+    QMetaObject::invokeMethod(
+        this, [this, text] { narrator_.say(text, Narrator::Kind::Box); }, Qt::QueuedConnection);
     return boxes_.show(parent, message);
 }
 

@@ -2,6 +2,7 @@
 
 #include "dialogs.h"
 
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -53,8 +54,9 @@ private:
     Kind lastKind_ = Kind::Plain;
 };
 
-// Reads every message box aloud as it opens.
-class SpeakingDialogs final : public Dialogs {
+// Reads every message box aloud as it opens: asked for from the box's own event loop, so that a box opened
+// by a timer's tick is not read inside the tick.
+class SpeakingDialogs final : public QObject, public Dialogs {
 public:
     SpeakingDialogs(Dialogs& boxes, Narrator& narrator);
     MsgResult show(QWidget* parent, const Message& message) override;

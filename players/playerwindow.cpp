@@ -112,7 +112,7 @@ platform::Design design()
          .twips = {120, 4440, 6135, 255},
          .fore = kNavy,
          .align = Qt::AlignHCenter | Qt::AlignTop,
-         .caption = QStringLiteral("Ein Bild mit der Maus anwählen und dann auf den Benutzer ziehen!")},
+         .caption = PlayerWindow::instruction()},
     });
     return design;
 }
@@ -230,6 +230,11 @@ PlayerWindow::PlayerWindow(QWidget* parent) : SideWindow(parent)
     keys->setPictures(std::move(pictures));
 
     platform::centreOnScreen(this);
+}
+
+QString PlayerWindow::instruction()
+{
+    return QStringLiteral("Ein Bild mit der Maus anwählen und dann auf den Benutzer ziehen!");
 }
 
 void PlayerWindow::openPlayerSetup(const QString& firstName, const QString& secondName)

@@ -26,6 +26,8 @@ public:
     void openPlayerSetup(const QString& firstName, const QString& secondName);
 
     QString name(int player) const;
+    // What the window asks the children to do.
+    static QString instruction();
     platform::Picture picture(int player) const;
 
 signals:

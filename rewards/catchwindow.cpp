@@ -216,8 +216,13 @@ void CatchWindow::clockTick()
 void CatchWindow::step(const std::function<void()>& action)
 {
     const bool wonBefore = game_.phase() == CatchPhase::Won;
+    const bool runningBefore = game_.phase() == CatchPhase::Running;
+    const QString nextBefore = game_.nextCaption();
     action();
     render();
+    // The digit to catch is said as the game starts and after each catch; the result is said by its box.
+    if (game_.phase() == CatchPhase::Running && (!runningBefore || game_.nextCaption() != nextBefore))
+        services_.narrator.say(QStringLiteral("Fange die %1.").arg(game_.nextCaption()));
     // The result is told once, when the last digit is caught, not at every event while it is open.
     if (!wonBefore && game_.phase() == CatchPhase::Won) showResult();
 }

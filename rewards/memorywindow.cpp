@@ -136,7 +136,13 @@ void MemoryWindow::render()
 
 void MemoryWindow::fieldClick(int field)
 {
-    step([this, field] { board_.click(field); });
+    step([this, field] {
+        const bool wasUp = field >= 1 && field <= MemoryBoard::kFields && board_.field(field).faceUp;
+        board_.click(field);
+        // A child who cannot read yet hears the digit it turned.
+        if (!wasUp && field >= 1 && field <= MemoryBoard::kFields && board_.field(field).faceUp)
+            services_.narrator.say(plainNumber(board_.digit(field)));
+    });
 }
 
 void MemoryWindow::step(const std::function<void()>& action)

@@ -1,5 +1,11 @@
 #include "contest/contestwindow.h"
+#include "platform/windows.h"
+#include "players/playerwindow.h"
+#include "rewards/catchwindow.h"
+#include "rewards/memorywindow.h"
 #include "support/fakes.h"
+
+#include <QScrollBar>
 
 #include <QKeyEvent>
 
@@ -34,7 +40,9 @@ private slots:
         QFETCH(QString, said);
         TestProgram t;
         t.program.setReadingAloud(true);
-        platform::SpeakingDialogs(t.dialogs, t.narrator).show(nullptr, {text, title});
+        platform::SpeakingDialogs boxes(t.dialogs, t.narrator);
+        boxes.show(nullptr, {text, title});
+        QCoreApplication::sendPostedEvents();
         QCOMPARE(t.speech->said.last(), said);
     }
 
@@ -89,6 +97,73 @@ private slots:
         none.program.setReadingAloud(true);
         QVERIFY(!none.narrator.on());
         QCOMPARE(none.cannotSpeakCalls, 1);
+    }
+
+    // A whole game read aloud: each task with whose turn it is, a wrong answer's box, the arrow's number once the
+    // slider rests, the memory reward and a turned digit, the winner, the digit to catch, the player window's
+    // instruction; and nothing while the dice roll.
+    void aWholeGameIsReadAloud()
+    {
+        TestProgram t;
+        ContestWindow& main = t.program.contestWindow();
+        main.show();
+        t.program.setReadingAloud(true);
+        QStringList expected{"Vorlesen ist eingeschaltet."};
+        const ContestState& s = main.contest().state();
+        const auto task = [&s] {
+            return QString("%1 ist dran! %2 %3 %4.")
+                .arg(s.names[s.answeringSide()])
+                .arg(*s.firstNumber)
+                .arg(s.sign == Sign::Plus ? "plus" : "minus")
+                .arg(s.operand);
+        };
+        const auto roll = [&] {
+            for (int tick = 1; tick < 10; ++tick) {
+                main.rollTick();
+                QCoreApplication::sendPostedEvents();
+                QCOMPARE(t.speech->said, expected); // nothing during the roll
+            }
+            main.rollTick();
+            QCoreApplication::sendPostedEvents();
+        };
+        const auto answer = [&](int value) {
+            main.slider()->setValue(value - s.rangeBase);
+            QTest::keyClick(&main, Qt::Key_Return);
+            QCoreApplication::sendPostedEvents();
+        };
+        click(&main, "Bild13");
+        roll();
+        expected << task();
+        answer(s.taskResult + 1);
+        expected << "Fehler. Die Aufgabe lautet: " + task().section(' ', 3);
+        for (int step = 0; step < 3; ++step) main.slider()->setValue(main.slider()->value() + 1);
+        QTest::qWait(700);
+        expected << QString::number(s.arrowValue); // once, after it rests
+        QCOMPARE(t.speech->said, expected);
+        MemoryWindow& memory = t.program.memoryWindow();
+        while (s.gameStarted) {
+            answer(s.taskResult);
+            if (memory.isVisible()) {
+                expected << "Zur Aufmunterung gibt es ein Spiel.";
+                int down = 1;
+                while (memory.board().field(down).faceUp) ++down;
+                click(&memory, qPrintable(QString("Bezeichnung%1").arg(down)));
+                expected << QString::number(memory.board().digit(down));
+                platform::switchWindow(&memory, &main);
+            } else {
+                const QString winner = s.names[s.answeringSide()];
+                roll();
+                expected << (s.gameStarted ? task() : winner + " hat gewonnen! Jetzt gibt es ein Belohnungsspiel.");
+            }
+            QCOMPARE(t.speech->said, expected);
+        }
+        QVERIFY(s.scores[Side::Left] + s.scores[Side::Right] == 1);
+        click(&t.program.catchWindow(), "Bild5");
+        expected << "Fange die 0.";
+        platform::switchWindow(&t.program.catchWindow(), &main);
+        click(&main, "Bild24");
+        expected << PlayerWindow::instruction();
+        QCOMPARE(t.speech->said, expected);
     }
 };
 

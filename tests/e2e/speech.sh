@@ -14,14 +14,16 @@ grep -q -- '--vorlesen' <<<"$help" && grep -q 'F8' <<<"$help" || e2e_fail "--hel
 rm -f "$e2e_dir.err"
 
 e2e_start_display
+e2e_start_a11y
 e2e_start_speech
 e2e_start "$1" --vorlesen
 win=$main
 said() { grep -aoE "Queueing message \|[^|]*\|" "$e2e_speech_log" | sed -e 's/^Queueing message |//' -e 's/|$//'; }
-e2e_until 10 grep -q 'Vorlesen ist eingeschaltet' <(said) || e2e_fail "nothing reached the speech service: $(said)"
+heard() { said | grep -qE "$1"; }
+e2e_until 10 heard '^Vorlesen ist eingeschaltet\.$' || e2e_fail "nothing reached the speech service: $(said)"
 e2e_click 4680 600 975 975 # a die starts the game; the first task stands after the roll
 # The first task starts where the arrow stands at the start, at 50.
-e2e_until 10 grep -qE '^(Freund|Computer) ist dran! 50 (plus|minus) [0-9]+\.$' <(said) ||
+e2e_until 10 heard '^(Freund|Computer) ist dran! 50 (plus|minus) [0-9]+\.$' ||
     e2e_fail "the first task was not said: $(said)"
 e2e_quit "$main"
 
