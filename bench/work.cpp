@@ -76,7 +76,7 @@ int main(int argc, char* argv[])
             timed([&] { form1.rollTick(); });
         }
         const ContestState& state = form1.contest().state();
-        form1.slider()->setValue(state.taskResult - state.rangeBase);
+        sliderOf(&form1)->setValue(state.taskResult - state.rangeBase);
         std::swap(samples, confirmations);
         timed([&] { click(&form1, "Bezeichnung3"); });
         std::swap(samples, confirmations);

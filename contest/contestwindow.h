@@ -30,7 +30,6 @@ public:
     ContestWindow(platform::Services& services, std::function<bool()> memoVisible);
 
     const Contest& contest() const { return contest_; }
-    QScrollBar* slider() const { return slider_; }
     const QTimer& rollTimer() const { return rollTimer_; }
 
     // The players' names and pictures.

@@ -206,7 +206,8 @@ private:
         const platform::PictureDragData data(*source);
         QDragEnterEvent enter(target->mapFrom(window, at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QDropEvent drop(enter.position(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        if (QApplication::sendEvent(target, &enter), enter.isAccepted()) QApplication::sendEvent(target, &drop);
+        QApplication::sendEvent(target, &enter);
+        if (enter.isAccepted()) QApplication::sendEvent(target, &drop);
     }
 
     // One tick of a running timer: the roll's or the catching game's clock.
@@ -218,9 +219,9 @@ private:
         const bool roll = program_->contestWindow().rollTimer().isActive() && (!catching || chance(0.5));
         if (!roll && !catching) return;
         note(roll ? "tick of the roll" : "tick of the catching clock");
-        inRollTick_ = roll;
+        voice_->said.clear();
         roll ? program_->contestWindow().rollTick() : fang->clockTick();
-        inRollTick_ = false;
+        if (roll && !voice_->said.isEmpty()) saidInTick_ = voice_->said.last();
     }
 
     // What a child who plays along does: the right answer, a step towards the next digit, a memory field.
@@ -231,8 +232,8 @@ private:
             if (main->rollTimer().isActive()) return tick(); // waiting for the dice
             if (!s.gameStarted) return click(window, false);
             note(fmt("answer %1 and Enter", s.taskResult));
-            main->slider()->setValue(s.taskResult - s.rangeBase);
-            QTest::keyClick(main->slider(), Qt::Key_Return);
+            sliderOf(main)->setValue(s.taskResult - s.rangeBase);
+            QTest::keyClick(sliderOf(main), Qt::Key_Return);
         } else if (auto* fang = qobject_cast<CatchWindow*>(window)) {
             const CatchGame& g = fang->game();
             if (g.phase() != CatchPhase::Running) return click(window, false);
@@ -288,8 +289,8 @@ private:
         if (!s.gameStarted) return {};
         if (!main.rollTimer().isActive() && !(s.rangeBase < s.taskResult && s.taskResult < s.rangeBase + 100))
             return fmt("task result %1 outside %2 - %3", s.taskResult, s.rangeBase, s.rangeBase + 100);
-        if (caption(&main, "Bezeichnung3").toInt() != s.rangeBase + main.slider()->value())
-            return fmt("arrow number %1, slider %2", caption(&main, "Bezeichnung3"), main.slider()->value());
+        if (caption(&main, "Bezeichnung3").toInt() != s.rangeBase + sliderOf(&main)->value())
+            return fmt("arrow number %1, slider %2", caption(&main, "Bezeichnung3"), sliderOf(&main)->value());
         return {};
     }
 
@@ -390,20 +391,14 @@ private:
     platform::StdRandom random_;
     FixedClock clock_;
     // Reading aloud is on throughout: nothing may be said inside a roll's tick.
-    struct Voice final : platform::Speech {
-        explicit Voice(Soak& soak) : soak(soak) {}
-        void say(const QString& text) override
-        {
-            if (soak.inRollTick_) soak.saidInTick_ = text;
-        }
-        void stop() override {}
-        bool speaking() const override { return false; }
-        bool possible() const override { return true; }
-        Soak& soak;
-    };
-    bool inRollTick_ = false;
+    RecordingSpeech* voice_ = nullptr;
     QString saidInTick_;
-    platform::Narrator narrator_{[this] { return std::make_unique<Voice>(*this); }, nullptr};
+    platform::Narrator narrator_{[this] {
+                                     auto voice = std::make_unique<RecordingSpeech>();
+                                     voice_ = voice.get();
+                                     return voice;
+                                 },
+                                 nullptr};
     std::unique_ptr<Program> program_;
     bool ended_ = false, pageSheet_ = false; // the sheet came from the new-sheet or dice button
     int boxDepth_ = 0, wins_ = 0;

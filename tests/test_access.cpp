@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(t.dialogs.shown[0].title, QStringLiteral("Pelko-Morvelt: Hilfe"));
         click(&main, "Bild13");
         for (int tick = 0; tick < 10; ++tick) main.rollTick();
-        main.slider()->setValue(57);
+        sliderOf(&main)->setValue(57);
         QCOMPARE(ear("Bezeichnung3")->text(QAccessible::Name), QStringLiteral("Antwort bestätigen: 57"));
         QVERIFY(ear("Bild13")->text(QAccessible::Name).contains(QRegularExpression("^Würfel 1: [1-9]$")));
         QVERIFY(ear("Bild14")->text(QAccessible::Name).contains(QRegularExpression("^Rechenzeichen: (plus|minus)$")));

@@ -74,15 +74,6 @@ private slots:
         QCOMPARE(fang.catcherAt(), twipsPoint(0, 0));
     }
 
-    // The seconds carry their unit, and the slider's ends say which way is fast.
-    void theTopRowNamesTheUnitAndTheWayToFast()
-    {
-        ShownFang fang;
-        QCOMPARE(caption(&fang.window, "Bezeichnung7"), " Sek");
-        QCOMPARE(caption(&fang.window, "Bezeichnung1"), "schnell");
-        QCOMPARE(caption(&fang.window, "Bezeichnung2"), "langsam");
-    }
-
     // The speed, 3 to 15 and 10 at first, shows beside the slider; digits jump when the seconds are a multiple of it.
     void digitsJumpWhenTheSecondsAreAMultipleOfTheSpeed_data()
     {

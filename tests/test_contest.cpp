@@ -24,7 +24,7 @@ struct Game {
     }
     TestProgram t;
     ContestWindow& window = t.program.contestWindow();
-    QScrollBar* slider = window.slider();
+    QScrollBar* slider = sliderOf(&window);
     const ContestState& state() const { return window.contest().state(); }
 
     bool rolling() const { return window.rollTimer().isActive(); }

@@ -84,8 +84,8 @@ private slots:
         for (int answer = 0; answer < 3; ++answer) {
             if (answer == 2) t.dialogs.whileOpen = [&](const platform::Message&) { main.close(); };
             for (int tick = 0; tick < 10; ++tick) main.rollTick();
-            main.slider()->setValue(main.contest().state().taskResult);
-            QTest::keyClick(main.slider(), Qt::Key_Return);
+            sliderOf(&main)->setValue(main.contest().state().taskResult);
+            QTest::keyClick(sliderOf(&main), Qt::Key_Return);
         }
         QCOMPARE(std::pair(int(windows(true).size()), t.endCalls), std::pair(0, 1));
     }

@@ -121,7 +121,7 @@ struct Golden {
     void answer(bool right)
     {
         const int value = main.contest().state().taskResult - main.contest().state().rangeBase;
-        main.slider()->setValue(right ? value : value == 0);
+        sliderOf(&main)->setValue(right ? value : value == 0);
         click(&main, "Bezeichnung3");
     }
 };

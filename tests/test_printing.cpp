@@ -1,10 +1,7 @@
-#include "contest/contestwindow.h"
-#include "info/infowindow.h"
 #include "platform/printer.h"
 #include "support/fakes.h"
 #include "worksheets/sheetoutput.h"
 
-#include <QCheckBox>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
@@ -61,34 +58,6 @@ private slots:
         };
         const QString read = run("pdftotext", QStringList{"-fixed", "7.2"} + crop + QStringList{pdf, "-"});
         QCOMPARE(tidy(read.split('\n')), tidy(recorder.documents[0]));
-    }
-
-    // The info window tells who may use the program and what it is once it comes on screen.
-    void theInfoWindowTellsItsNoticeOnScreen()
-    {
-        TestProgram t;
-        t.program.contestWindow().show();
-        click(&t.program.contestWindow(), "Bild25");
-        QCOMPARE(
-            caption(&t.program.infoWindow(), "Bezeichnung6"),
-            QStringLiteral("Freie Nutzung zu Hause und in der Schule.\r\nWeitergabe nur unverändert und kostenlos."));
-        QCOMPARE(caption(&t.program.infoWindow(), "Bezeichnung7"),
-                 QStringLiteral("Pelko-Morvelt\r\nLernspiel für die Grundschule"));
-    }
-
-    // Every new info window starts with printing locked, also after a title-bar close took a cleared lock away.
-    void everyNewInfoWindowStartsLocked()
-    {
-        TestProgram t;
-        t.program.contestWindow().show();
-        click(&t.program.contestWindow(), "Bild25");
-        control<QCheckBox>(&t.program.infoWindow(), "Kontroll1")->click();
-        QVERIFY(!t.program.infoWindow().printingLocked());
-        QVERIFY(t.program.infoWindow().close());
-        settle();
-        click(&t.program.contestWindow(), "Bild25");
-        QVERIFY(t.program.infoWindow().printingLocked());
-        QVERIFY(control<QCheckBox>(&t.program.infoWindow(), "Kontroll1")->isChecked());
     }
 };
 

@@ -10,7 +10,7 @@ using namespace platform;
 
 namespace {
 
-// The draws that Int(Rnd * 9) + 1 and Int(Rnd * 2) + 1 turn into these dice and signs.
+// The uniform draws that become these dice and signs.
 std::deque<double> draws(std::initializer_list<std::pair<std::initializer_list<int>, char>> tasks)
 {
     std::deque<double> values;

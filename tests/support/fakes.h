@@ -5,6 +5,7 @@
 #include "platform/services.h"
 
 #include <QApplication>
+#include <QScrollBar>
 #include <QStringList>
 #include <QWidget>
 #include <QtTest>
@@ -100,6 +101,8 @@ template <typename T = QWidget> QList<T*> windows(bool shown = false)
     return found;
 }
 QString caption(QWidget* window, const char* name);
+// The main window's slider, which the arrow follows.
+inline QScrollBar* sliderOf(QWidget* main) { return control<QScrollBar>(main, "HBildlauf1"); }
 void click(QWidget* window, const char* name); // a left click in the control's middle
 // Lets windows closed through their title bar go, as the event loop would.
 inline void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
