@@ -2,10 +2,10 @@
 # The mutation check: each line of tests/mutants.txt breaks one rule with a one-line change, and the
 # named test must fail on it. Runs in a scratch copy, so the working tree is never touched.
 # Usage: scripts/mutants.sh [PATTERN]  (only the mutants whose line matches PATTERN)
-# SHARD=k/n runs every n-th of them from the k-th, so that n runs with their own MUTANTS_DIR share the work.
+# MUTANTS_TABLE=file runs another table. SHARD=k/n runs every n-th of them from the k-th, so that n runs with their own MUTANTS_DIR share the work.
 set -uo pipefail
 src=$(cd "$(dirname "$0")/.." && pwd)
-table="$src/tests/mutants.txt"
+table=${MUTANTS_TABLE:-$src/tests/mutants.txt}
 scratch=${MUTANTS_DIR:-${TMPDIR:-/tmp}/pelko-mutants}
 pattern=${1:-}
 SHARD=${SHARD:-1/1}
