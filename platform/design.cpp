@@ -16,11 +16,11 @@ using Kind = ControlSpec::Kind;
 
 QRect pixels(QRect twips) { return twipsRect(twips.x(), twips.y(), twips.width(), twips.height()); }
 
-QFont fontOf(const ControlSpec& spec, const QWidget* parent)
+QFont fontOf(const ControlSpec& row, const QWidget* parent)
 {
-    if (spec.font.family.isEmpty()) return parent->font();
-    QFont font = designFont(spec.font.family, spec.font.points, spec.font.bold);
-    font.setItalic(spec.font.italic);
+    if (row.font.family.isEmpty()) return parent->font();
+    QFont font = designFont(row.font.family, row.font.points, row.font.bold);
+    font.setItalic(row.font.italic);
     return font;
 }
 
@@ -33,103 +33,102 @@ void setColours(QWidget* control, QPalette::ColorRole backRole, const QColor& ba
     control->setPalette(pal);
 }
 
-Label* label(const ControlSpec& spec, QWidget* parent)
+Label* label(const ControlSpec& row, QWidget* parent)
 {
-    auto* label = new Label(QString::fromLatin1(spec.name), parent, spec.twips);
-    if (!spec.font.family.isEmpty()) label->setFont(fontOf(spec, parent));
-    if (spec.fore.isValid()) label->setForeColor(spec.fore);
-    if (spec.back.isValid()) label->setBackColor(spec.back);
-    if (spec.look & look::kSunken) label->setSingleBorder();
-    if (spec.look & look::kOneLine) label->setWordWrap(false);
-    label->setAlignment(spec.align);
-    if (!spec.caption.isEmpty()) label->setCaption(spec.caption);
-    if (!spec.spoken.isEmpty()) label->setSpokenRole(spec.spoken);
+    auto* label = new Label(QString::fromLatin1(row.name), parent, row.twips);
+    if (!row.font.family.isEmpty()) label->setFont(fontOf(row, parent));
+    if (row.fore.isValid()) label->setForeColor(row.fore);
+    if (row.back.isValid()) label->setBackColor(row.back);
+    if (row.look & look::kSunken) label->setSingleBorder();
+    if (row.look & look::kOneLine) label->setWordWrap(false);
+    label->setAlignment(row.align);
+    if (!row.caption.isEmpty()) label->setCaption(row.caption);
+    if (!row.spoken.isEmpty()) label->setSpokenRole(row.spoken);
     return label;
 }
 
-PictureBox* picture(const ControlSpec& spec, QWidget* parent)
+PictureBox* picture(const ControlSpec& row, QWidget* parent)
 {
-    if (spec.kind == Kind::Button)
-        return pictureButton(QString::fromLatin1(spec.name), parent, spec.twips, spec.picture, spec.back, spec.spoken);
-    auto* box = new PictureBox(QString::fromLatin1(spec.name), parent, spec.twips);
-    if (!spec.font.family.isEmpty()) box->setFont(fontOf(spec, parent));
-    if (spec.back.isValid()) box->setBackColor(spec.back);
+    if (row.kind == Kind::Button)
+        return pictureButton(QString::fromLatin1(row.name), parent, row.twips, row.picture, row.back, row.spoken);
+    auto* box = new PictureBox(QString::fromLatin1(row.name), parent, row.twips);
+    if (!row.font.family.isEmpty()) box->setFont(fontOf(row, parent));
+    if (row.back.isValid()) box->setBackColor(row.back);
     // The colour of what is printed on it.
-    setColours(box, QPalette::Window, QColor(), QPalette::WindowText, spec.fore);
-    if (!spec.spoken.isEmpty()) box->setSpokenRole(spec.spoken);
-    if (!spec.picture.isNull()) box->setPicture(spec.picture);
+    setColours(box, QPalette::Window, QColor(), QPalette::WindowText, row.fore);
+    if (!row.spoken.isEmpty()) box->setSpokenRole(row.spoken);
+    if (!row.picture.isNull()) box->setPicture(row.picture);
     return box;
 }
 
-QWidget* frame(const ControlSpec& spec, QWidget* parent)
+QWidget* frame(const ControlSpec& row, QWidget* parent)
 {
-    auto* shape = new Shape(QString::fromLatin1(spec.name), parent, spec.twips,
-                            spec.kind == Kind::RoundedFrame ? Shape::Kind::RoundedRectangle : Shape::Kind::Rectangle);
-    if (spec.back.isValid()) shape->setFill(spec.back);
-    if (spec.fore.isValid())
-        shape->setBorder(spec.fore, spec.lineWidth);
+    auto* shape = new Shape(QString::fromLatin1(row.name), parent, row.twips,
+                            row.kind == Kind::RoundedFrame ? Shape::Kind::RoundedRectangle : Shape::Kind::Rectangle);
+    if (row.back.isValid()) shape->setFill(row.back);
+    if (row.fore.isValid())
+        shape->setBorder(row.fore, row.lineWidth);
     else
         shape->setBorderVisible(false);
     return shape;
 }
 
-QWidget* list(const ControlSpec& spec, QWidget* parent)
+QWidget* list(const ControlSpec& row, QWidget* parent)
 {
-    QListWidget* list = listBox(QString::fromLatin1(spec.name), parent, spec.twips, spec.back, spec.fore);
-    if (!spec.spoken.isEmpty()) nameForUsers(list, spec.spoken);
+    QListWidget* list = listBox(QString::fromLatin1(row.name), parent, row.twips, row.back, row.fore);
+    if (!row.spoken.isEmpty()) nameForUsers(list, row.spoken);
     return list;
 }
 
-QWidget* slider(const ControlSpec& spec, QWidget* parent)
+QWidget* slider(const ControlSpec& row, QWidget* parent)
 {
     auto* slider = new QScrollBar(Qt::Horizontal, parent);
-    slider->setObjectName(QString::fromLatin1(spec.name));
-    slider->setGeometry(pixels(spec.twips));
+    slider->setObjectName(QString::fromLatin1(row.name));
+    slider->setGeometry(pixels(row.twips));
     stepOnePerNotch(slider);
-    nameForUsers(slider, spec.spoken);
+    nameForUsers(slider, row.spoken);
     return slider;
 }
 
-QWidget* checkBox(const ControlSpec& spec, QWidget* parent)
+QWidget* checkBox(const ControlSpec& row, QWidget* parent)
 {
-    auto* box = new QCheckBox(spec.caption, parent);
-    box->setObjectName(QString::fromLatin1(spec.name));
-    box->setGeometry(pixels(spec.twips));
-    box->setFont(fontOf(spec, parent));
-    setColours(box, QPalette::Window, spec.back, QPalette::WindowText, spec.fore);
-    if (spec.back.isValid()) {
+    auto* box = new QCheckBox(row.caption, parent);
+    box->setObjectName(QString::fromLatin1(row.name));
+    box->setGeometry(pixels(row.twips));
+    box->setFont(fontOf(row, parent));
+    setColours(box, QPalette::Window, row.back, QPalette::WindowText, row.fore);
+    if (row.back.isValid()) {
         box->setBackgroundRole(QPalette::Window); // a button fills with the light button colour otherwise
         box->setAutoFillBackground(true);
     }
     return box;
 }
 
-QWidget* textBox(const ControlSpec& spec, QWidget* parent)
+QWidget* textBox(const ControlSpec& row, QWidget* parent)
 {
     auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(spec.name));
-    box->setGeometry(pixels(spec.twips));
-    box->setFont(fontOf(spec, parent));
-    setColours(box, QPalette::Base, spec.back, QPalette::Text, spec.fore);
-    if (!spec.spoken.isEmpty()) nameForUsers(box, spec.spoken);
+    box->setObjectName(QString::fromLatin1(row.name));
+    box->setGeometry(pixels(row.twips));
+    box->setFont(fontOf(row, parent));
+    setColours(box, QPalette::Base, row.back, QPalette::Text, row.fore);
+    if (!row.spoken.isEmpty()) nameForUsers(box, row.spoken);
     return box;
 }
 
-QWidget* build(const ControlSpec& spec, QWidget* parent)
+QWidget* build(const ControlSpec& row, QWidget* parent)
 {
-    switch (spec.kind) {
-    case Kind::Label: return label(spec, parent);
+    switch (row.kind) {
+    case Kind::Label: return label(row, parent);
     case Kind::Picture:
-    case Kind::Button: return picture(spec, parent);
+    case Kind::Button: return picture(row, parent);
     case Kind::Frame:
-    case Kind::RoundedFrame: return frame(spec, parent);
+    case Kind::RoundedFrame: return frame(row, parent);
     case Kind::Line:
-        return new Line(QString::fromLatin1(spec.name), parent, spec.line.p1(), spec.line.p2(), spec.fore,
-                        spec.lineWidth);
-    case Kind::List: return list(spec, parent);
-    case Kind::Slider: return slider(spec, parent);
-    case Kind::CheckBox: return checkBox(spec, parent);
-    case Kind::TextBox: return textBox(spec, parent);
+        return new Line(QString::fromLatin1(row.name), parent, row.line.p1(), row.line.p2(), row.fore, row.lineWidth);
+    case Kind::List: return list(row, parent);
+    case Kind::Slider: return slider(row, parent);
+    case Kind::CheckBox: return checkBox(row, parent);
+    case Kind::TextBox: return textBox(row, parent);
     }
     return nullptr;
 }
@@ -139,15 +138,15 @@ QWidget* build(const ControlSpec& spec, QWidget* parent)
 Controls buildControls(QWidget* window, const Design& design)
 {
     Controls controls;
-    for (const ControlSpec& spec : design) {
-        QWidget* parent = spec.inside == ControlSpec::kDecoration ? window : controls.at<QWidget>(spec.inside);
-        QWidget* control = build(spec, parent);
-        if (spec.look & look::kHand) control->setCursor(Qt::PointingHandCursor);
-        if (spec.look & look::kNamedByPicture) nameForUsers(control, spec.picture.title());
-        if (!spec.readAs.isEmpty()) control->setAccessibleName(spec.readAs);
-        if (spec.look & look::kClickThrough) control->setAttribute(Qt::WA_TransparentForMouseEvents);
-        if (spec.look & look::kHidden) control->hide();
-        if (spec.role != ControlSpec::kDecoration) controls.add(spec.role, control);
+    for (const ControlSpec& row : design) {
+        QWidget* parent = row.inside == ControlSpec::kDecoration ? window : controls.at<QWidget>(row.inside);
+        QWidget* control = build(row, parent);
+        if (row.look & look::kHand) control->setCursor(Qt::PointingHandCursor);
+        if (row.look & look::kNamedByPicture) nameForUsers(control, row.picture.title());
+        if (!row.readAs.isEmpty()) control->setAccessibleName(row.readAs);
+        if (row.look & look::kClickThrough) control->setAttribute(Qt::WA_TransparentForMouseEvents);
+        if (row.look & look::kHidden) control->hide();
+        if (row.role != ControlSpec::kDecoration) controls.add(row.role, control);
     }
     return controls;
 }
