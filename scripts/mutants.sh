@@ -10,8 +10,13 @@ scratch=${MUTANTS_DIR:-${TMPDIR:-/tmp}/pelko-mutants}
 pattern=${1:-}
 SHARD=${SHARD:-1/1}
 
-rm -rf "$scratch/src" && mkdir -p "$scratch/src"
-git -C "$src" ls-files -co --exclude-standard | tar -C "$src" -cf - -T - | tar -C "$scratch/src" -xf -
+rm -rf "$scratch/next" && mkdir -p "$scratch/next" "$scratch/src"
+git -C "$src" ls-files -co --exclude-standard | tar -C "$src" -cf - -T - | tar -C "$scratch/next" -xf -
+# Only what changed since an earlier run is copied, with a new time, so the build left from it redoes exactly that.
+(cd "$scratch/next" && find . -type f) | while read -r file; do
+    cmp -s "$scratch/next/$file" "$scratch/src/$file" && continue
+    mkdir -p "$(dirname "$scratch/src/$file")" && cp "$scratch/next/$file" "$scratch/src/$file"
+done
 cmake -S "$scratch/src" -B "$scratch/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null ||
     exit 1
 cmake --build "$scratch/build" -j2 >/dev/null 2>&1 || { echo "The unchanged code does not build." >&2; exit 1; }
