@@ -23,7 +23,7 @@ public:
         german_ = !speech_.availableVoices().isEmpty();
     }
 
-    // Saying cuts off what is being said; a stop before it would put an idle engine into its error state.
+    // Saying cuts off what is being said.
     void say(const QString& text) override { speech_.say(text); }
     void stop() override { speech_.stop(); }
     bool speaking() const override { return speech_.state() == QTextToSpeech::Speaking; }
