@@ -18,7 +18,7 @@ int main(int argc, char* argv[])
 
     platform::endOnTerminate(&program, [&program] { program.end(); });
 
-    program.contestWindow().show();
+    program.start({options.zoom, options.fullScreen});
     if (options.readAloud) program.setReadingAloud(true);
     return app.exec();
 }

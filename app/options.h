@@ -7,6 +7,8 @@
 // How the program is started from the command line. Without options it starts as it always has.
 struct StartOptions {
     bool readAloud = false;
+    bool fullScreen = false;
+    int zoom = 100; // one of the zoom steps
     // Set when the program is to end at once with this status, having printed help, its version or an error.
     std::optional<int> exitCode;
 };

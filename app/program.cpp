@@ -51,6 +51,22 @@ bool Program::eventFilter(QObject* watched, QEvent* event)
         if (!key->isAutoRepeat()) services_.narrator.repeat();
         return true;
     }
+    if (key->key() == kFullScreenKey && key->modifiers() == Qt::NoModifier) {
+        if (!key->isAutoRepeat()) switchFullScreen();
+        return true;
+    }
+    // Plus and minus with or without Shift, on the main keys or the number pad, as keyboards lay them out.
+    if ((key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::ControlModifier) {
+        const QWidget* window = windowOnScreen();
+        const int now = window ? platform::zoomOf(window) : zoom_.percent;
+        switch (key->key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal: zoomTo(platform::zoomStepUp(now)); return true;
+        case Qt::Key_Minus: zoomTo(platform::zoomStepDown(now)); return true;
+        case Qt::Key_0: zoomTo(platform::kZoomSteps.front()); return true;
+        default: break;
+        }
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -137,9 +153,42 @@ void Program::takePlayers()
     }
 }
 
+void Program::start(const platform::Zoom& zoom)
+{
+    zoom_ = zoom;
+    show(nullptr, &contestWindow());
+}
+
 void Program::show(QWidget* from, QWidget* to)
 {
-    if (!ended_) platform::switchWindow(from, to);
+    if (ended_) return;
+    platform::applyZoom(to, zoom_);
+    platform::switchWindow(from, to);
+}
+
+QWidget* Program::windowOnScreen() const
+{
+    for (QWidget* window : std::initializer_list<QWidget*>{contest_.get(), memory_.get(), catching_.get(), info_.get(),
+                                                           worksheets_.get(), players_.get()}) {
+        if (window && window->isVisible()) return window;
+    }
+    return nullptr;
+}
+
+void Program::zoomTo(int percent)
+{
+    QWidget* window = windowOnScreen();
+    // Full screen, the window is as large as it can be.
+    if (!window || zoom_.fullScreen) return;
+    zoom_.percent = percent;
+    platform::applyZoom(window, zoom_);
+    zoom_.percent = platform::zoomOf(window);
+}
+
+void Program::switchFullScreen()
+{
+    zoom_.fullScreen = !zoom_.fullScreen;
+    if (QWidget* window = windowOnScreen()) platform::applyZoom(window, zoom_);
 }
 
 bool Program::memoVisible() const { return memory_.get() && memory_.get()->isVisible(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/services.h"
+#include "platform/zoom.h"
 #include "worksheets/sheet.h"
 
 #include <QObject>
@@ -58,6 +59,10 @@ public:
     // The worksheet's dice and range last the whole run, whether its window is hidden or discarded.
     const SheetSettings& sheetSettings() const { return sheetSettings_; }
 
+    // Shows the main window, the first of the run, at the zoom or full screen.
+    void start(const platform::Zoom& zoom);
+    const platform::Zoom& zoom() const { return zoom_; }
+
     // Reading aloud for the rest of the run; it says so when it comes on.
     void setReadingAloud(bool on);
 
@@ -65,12 +70,17 @@ public:
     void end();
 
 protected:
-    // The keys that work in every window, message boxes included: reading aloud on and off, and again.
+    // The keys that work in every window, message boxes included: reading aloud on and off, and again;
+    // zoom and full screen.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Once the program ended, no window comes back, whatever a box still open answers.
     void show(QWidget* from, QWidget* to);
+    QWidget* windowOnScreen() const;
+    // The zoom keys step the window on screen, and every window after it; nothing grows past the screen.
+    void zoomTo(int percent);
+    void switchFullScreen();
     bool memoVisible() const;
     void openPlayerSetup();
     void takePlayers();
@@ -80,6 +90,7 @@ private:
     platform::Services services_;
     SheetSettings sheetSettings_;
     bool ended_ = false;
+    platform::Zoom zoom_;
     // Declared first, so it goes last.
     WindowSlot<ContestWindow> contest_;
     WindowSlot<MemoryWindow> memory_;
@@ -92,6 +103,7 @@ private:
 // Reading aloud is switched on and off with one key, and the last text said again with another.
 inline constexpr int kReadAloudKey = Qt::Key_F8;
 inline constexpr int kRepeatKey = Qt::Key_F5;
+inline constexpr int kFullScreenKey = Qt::Key_F11;
 
 // The application's name, its German, and that it ends only by its own word.
 void prepareApplication(QApplication& app);

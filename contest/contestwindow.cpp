@@ -132,7 +132,8 @@ void addDice(platform::Design& design)
     }
 }
 
-// Kept beyond the visible client area; the boxes on show copy their pictures.
+// Kept hidden beyond the client area, where a full-screen margin must not show them; the boxes on show copy
+// their pictures.
 void addTemplates(platform::Design& design)
 {
     static const std::array<const char*, 9> names = {"Bild4", "Bild5",  "Bild6",  "Bild7", "Bild8",
@@ -142,16 +143,19 @@ void addTemplates(platform::Design& design)
                        .role = FaceTemplate + i,
                        .name = names[static_cast<std::size_t>(i)],
                        .twips = {10680 + 1080 * (i % 3), 360 + 1080 * (i / 3), 975, 975},
+                       .look = platform::look::kHidden,
                        .picture = artwork::dieFace(i + 1)});
     design.append({{.kind = Kind::Picture,
                     .role = PlusTemplate,
                     .name = "Bild15",
                     .twips = {10680, 3720, 495, 495},
+                    .look = platform::look::kHidden,
                     .picture = artwork::icon("plus", QStringLiteral("plus"))},
                    {.kind = Kind::Picture,
                     .role = MinusTemplate,
                     .name = "Bild16",
                     .twips = {11280, 3720, 495, 495},
+                    .look = platform::look::kHidden,
                     .picture = artwork::icon("minus", QStringLiteral("minus"))}});
 }
 
@@ -313,7 +317,7 @@ ContestWindow::ContestWindow(platform::Services& services, std::function<bool()>
 {
     platform::setupFixedWindow(this, QStringLiteral("Form1"), QStringLiteral("Pelko-Morvelt (Runde 1)"), 10365, 6435,
                                kLightGrey);
-    setFont(platform::designFont(kSansSerif, 8.25));
+    platform::setDesignFont(this, platform::designFont(kSansSerif, 8.25));
 
     const platform::Controls controls = platform::buildControls(this, design());
     firstNumber_ = controls.at<Label>(FirstNumber);
@@ -441,8 +445,11 @@ void ContestWindow::render()
     rangeLow_->setCaption(plainNumber(state.rangeBase));
     rangeHigh_->setCaption(plainNumber(state.rangeBase + 100));
     const int arrowX = contest_.arrowX();
-    arrow_->move(platform::px(arrowX - 240), arrow_->y());
-    arrowNumber_->move(platform::px(arrowX - 500), arrowNumber_->y());
+    for (auto [control, left] : {std::pair<QWidget*, int>{arrow_, arrowX - 240}, {arrowNumber_, arrowX - 500}}) {
+        QRect design = platform::designRect(control);
+        design.moveLeft(left);
+        platform::placeAt(control, design);
+    }
     arrowNumber_->setCaption(plainNumber(state.arrowValue));
     if (state.announcedSide) {
         const QString& name = state.names[*state.announcedSide];
@@ -489,13 +496,15 @@ void ContestWindow::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     // Most repaints are of a label or two: the ticks outside them are left alone.
     const QRegion dirty = event->region();
+    const platform::Scale scale = platform::scaleOf(this);
+    const int width = std::max(1, scale.length(platform::twips(1)));
     for (const ScaleTick& tick : scale_) {
-        const int x = platform::px(tick.x);
-        const int top = platform::px(tick.yFrom);
-        const int bottom = platform::px(tick.yTo);
-        if (!dirty.intersects(QRect(QPoint(x, std::min(top, bottom)), QPoint(x, std::max(top, bottom))))) continue;
-        painter.setPen(QPen(platform::paletteColor(tick.colorIndex), 1));
-        painter.drawLine(x, top, x, bottom);
+        const QPoint top = scale.point({tick.x, tick.yFrom});
+        const QPoint bottom = scale.point({tick.x, tick.yTo});
+        const QRect span = QRect(top, bottom).normalized().adjusted(-width, 0, width, 0);
+        if (!dirty.intersects(span)) continue;
+        painter.setPen(QPen(platform::paletteColor(tick.colorIndex), width));
+        painter.drawLine(top, bottom);
     }
 }
 

@@ -125,7 +125,7 @@ InfoWindow::InfoWindow(QWidget* parent) : SideWindow(parent)
                                kLightGrey);
     // A close through the title bar discards the window, and with it a cleared lock.
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(platform::designFont(kSansSerif, 8.25));
+    platform::setDesignFont(this, platform::designFont(kSansSerif, 8.25));
 
     const platform::Controls controls = platform::buildControls(this, design());
     notice_ = controls.at<platform::Label>(Notice);

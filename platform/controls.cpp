@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include "dialogs.h"
+#include "scale.h"
 #include "units.h"
 
 #include <QAbstractSlider>
@@ -10,6 +11,8 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <utility>
@@ -23,8 +26,6 @@ QString spokenName(const QString& role, const QString& shown)
 {
     return shown.isEmpty() ? role : role + QStringLiteral(": ") + shown;
 }
-
-QRect pixelRect(QRect twips) { return twipsRect(twips.x(), twips.y(), twips.width(), twips.height()); }
 
 // A press and release of the left button over the same control is the design's Click.
 // The control takes both events, so they never reach the window behind it.
@@ -97,7 +98,7 @@ void stepOnePerNotch(QAbstractSlider* slider) { new NotchFilter(slider); }
 Label::Label(const QString& name, QWidget* parent, QRect twipsGeometry) : QLabel(parent)
 {
     setObjectName(name);
-    setGeometry(pixelRect(twipsGeometry));
+    placeAt(this, twipsGeometry);
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -158,7 +159,7 @@ void Label::setSingleBorder()
 PictureBox::PictureBox(const QString& name, QWidget* parent, QRect twipsGeometry) : QWidget(parent)
 {
     setObjectName(name);
-    setGeometry(pixelRect(twipsGeometry));
+    placeAt(this, twipsGeometry);
     new ClickFilter(this, [this] { emit clicked(); });
 }
 
@@ -208,13 +209,20 @@ void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (back_.isValid()) painter.fillRect(rect(), back_);
-    picture_.paint(painter, QRectF(rect()));
+    const Scale scale{scaleOf(this).factor, {}};
+    if (!picture_.isNull()) {
+        // Drawn at its design size and enlarged as a drawing, never as pixels.
+        painter.save();
+        painter.scale(scale.factor, scale.factor);
+        picture_.paint(painter, QRectF(QPointF(), QSizeF(size()) / scale.factor));
+        painter.restore();
+    }
     if (!printed_.isEmpty()) {
         painter.setPen(palette().color(QPalette::WindowText));
         painter.setFont(font());
         const int ascent = fontMetrics().ascent();
         for (const PrintedText& item : printed_)
-            painter.drawText(QPoint(px(item.twipsPos.x()), px(item.twipsPos.y()) + ascent), item.text);
+            painter.drawText(scale.point(item.twipsPos) + QPoint(0, ascent), item.text);
     }
 }
 
@@ -233,8 +241,8 @@ QListWidget* listBox(const QString& name, QWidget* parent, QRect twipsGeometry, 
 {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
-    list->setGeometry(pixelRect(twipsGeometry));
-    list->setFont(designFont(kCourierNew, 12));
+    placeAt(list, twipsGeometry);
+    setDesignFont(list, designFont(kCourierNew, 12));
     QPalette pal = list->palette();
     pal.setColor(QPalette::Base, back);
     pal.setColor(QPalette::Text, text);
@@ -251,7 +259,7 @@ void nameForUsers(QWidget* control, const QString& tip)
 Shape::Shape(const QString& name, QWidget* parent, QRect twipsGeometry, Kind kind) : QWidget(parent), kind_(kind)
 {
     setObjectName(name);
-    setGeometry(pixelRect(twipsGeometry));
+    placeAt(this, twipsGeometry);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -279,9 +287,10 @@ void Shape::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const double inset = borderVisible_ ? borderWidth_ / 2.0 : 0.0;
+    const double width = borderWidth_ * scaleOf(this).factor;
+    const double inset = borderVisible_ ? width / 2.0 : 0.0;
     const QRectF box = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
-    painter.setPen(borderVisible_ ? QPen(border_, borderWidth_) : QPen(Qt::NoPen));
+    painter.setPen(borderVisible_ ? QPen(border_, width) : QPen(Qt::NoPen));
     painter.setBrush(fill_.isValid() ? QBrush(fill_) : QBrush(Qt::NoBrush));
     if (kind_ == Kind::RoundedRectangle) {
         const double radius = std::min(box.width(), box.height()) / 8.0;
@@ -295,17 +304,26 @@ Line::Line(const QString& name, QWidget* parent, QPoint twipsFrom, QPoint twipsT
     : QWidget(parent), from_(twipsFrom), to_(twipsTo), color_(color), width_(width)
 {
     setObjectName(name);
-    const QRect span = QRect(twipsPoint(from_.x(), from_.y()), twipsPoint(to_.x(), to_.y())).normalized();
-    setGeometry(span.adjusted(-width_ / 2, -width_ / 2, width_ - width_ / 2, width_ - width_ / 2));
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    rescale();
+}
+
+int Line::strokeWidth() const { return std::max(1, static_cast<int>(std::lround(width_ * scaleOf(this).factor))); }
+
+void Line::rescale()
+{
+    const Scale scale = scaleOf(this);
+    const int width = strokeWidth();
+    const QRect span = QRect(scale.point(from_), scale.point(to_)).normalized();
+    setGeometry(span.adjusted(-width / 2, -width / 2, width - width / 2, width - width / 2));
 }
 
 void Line::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setPen(QPen(color_, width_, Qt::SolidLine, Qt::SquareCap));
-    const QPoint origin = pos();
-    painter.drawLine(twipsPoint(from_.x(), from_.y()) - origin, twipsPoint(to_.x(), to_.y()) - origin);
+    painter.setPen(QPen(color_, strokeWidth(), Qt::SolidLine, Qt::SquareCap));
+    const Scale scale = scaleOf(this);
+    painter.drawLine(scale.point(from_) - pos(), scale.point(to_) - pos());
 }
 
 } // namespace platform

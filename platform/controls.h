@@ -1,6 +1,7 @@
 #pragma once
 
 #include "picture.h"
+#include "scale.h"
 
 #include <QLabel>
 #include <QList>
@@ -121,15 +122,18 @@ private:
 };
 
 // A straight line between two points given in twips; clicks pass through it.
-class Line : public QWidget {
+class Line : public QWidget, public Scaled {
     Q_OBJECT
 public:
     Line(const QString& name, QWidget* parent, QPoint twipsFrom, QPoint twipsTo, const QColor& color, int width);
+    void rescale() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    int strokeWidth() const; // of the stroke, in pixels at the window's scale
+
     QPoint from_;
     QPoint to_;
     QColor color_;

@@ -1,6 +1,7 @@
 #include "design.h"
 
 #include "controls.h"
+#include "scale.h"
 #include "units.h"
 
 #include <QCheckBox>
@@ -13,8 +14,6 @@ namespace platform {
 namespace {
 
 using Kind = ControlSpec::Kind;
-
-QRect pixels(QRect twips) { return twipsRect(twips.x(), twips.y(), twips.width(), twips.height()); }
 
 QFont fontOf(const ControlSpec& row, const QWidget* parent)
 {
@@ -36,7 +35,7 @@ void setColours(QWidget* control, QPalette::ColorRole backRole, const QColor& ba
 Label* label(const ControlSpec& row, QWidget* parent)
 {
     auto* label = new Label(QString::fromLatin1(row.name), parent, row.twips);
-    if (!row.font.family.isEmpty()) label->setFont(fontOf(row, parent));
+    if (!row.font.family.isEmpty()) setDesignFont(label, fontOf(row, parent));
     if (row.fore.isValid()) label->setForeColor(row.fore);
     if (row.back.isValid()) label->setBackColor(row.back);
     if (row.look & look::kSunken) label->setSingleBorder();
@@ -52,7 +51,7 @@ PictureBox* picture(const ControlSpec& row, QWidget* parent)
     if (row.kind == Kind::Button)
         return pictureButton(QString::fromLatin1(row.name), parent, row.twips, row.picture, row.back, row.spoken);
     auto* box = new PictureBox(QString::fromLatin1(row.name), parent, row.twips);
-    if (!row.font.family.isEmpty()) box->setFont(fontOf(row, parent));
+    if (!row.font.family.isEmpty()) setDesignFont(box, fontOf(row, parent));
     if (row.back.isValid()) box->setBackColor(row.back);
     // The colour of what is printed on it.
     setColours(box, QPalette::Window, QColor(), QPalette::WindowText, row.fore);
@@ -84,7 +83,7 @@ QWidget* slider(const ControlSpec& row, QWidget* parent)
 {
     auto* slider = new QScrollBar(Qt::Horizontal, parent);
     slider->setObjectName(QString::fromLatin1(row.name));
-    slider->setGeometry(pixels(row.twips));
+    placeAt(slider, row.twips);
     stepOnePerNotch(slider);
     nameForUsers(slider, row.spoken);
     return slider;
@@ -94,8 +93,8 @@ QWidget* checkBox(const ControlSpec& row, QWidget* parent)
 {
     auto* box = new QCheckBox(row.caption, parent);
     box->setObjectName(QString::fromLatin1(row.name));
-    box->setGeometry(pixels(row.twips));
-    box->setFont(fontOf(row, parent));
+    placeAt(box, row.twips);
+    setDesignFont(box, fontOf(row, parent));
     setColours(box, QPalette::Window, row.back, QPalette::WindowText, row.fore);
     if (row.back.isValid()) {
         box->setBackgroundRole(QPalette::Window); // a button fills with the light button colour otherwise
@@ -108,8 +107,8 @@ QWidget* textBox(const ControlSpec& row, QWidget* parent)
 {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(row.name));
-    box->setGeometry(pixels(row.twips));
-    box->setFont(fontOf(row, parent));
+    placeAt(box, row.twips);
+    setDesignFont(box, fontOf(row, parent));
     setColours(box, QPalette::Base, row.back, QPalette::Text, row.fore);
     if (!row.spoken.isEmpty()) nameForUsers(box, row.spoken);
     return box;

@@ -1,6 +1,7 @@
 #include "windows.h"
 
 #include "accessibility.h"
+#include "scale.h"
 #include "units.h"
 
 #include <QApplication>
@@ -12,6 +13,9 @@
 #include <QShowEvent>
 #include <QWindow>
 
+#include <climits>
+#include <cmath>
+
 namespace platform {
 
 void setupFixedWindow(QWidget* window, const QString& name, const QString& title, int clientWidthTwips,
@@ -21,6 +25,7 @@ void setupFixedWindow(QWidget* window, const QString& name, const QString& title
     presentToScreenReaders(window);
     window->setObjectName(name);
     window->setWindowTitle(title);
+    setDesignSize(window, QSize(clientWidthTwips, clientHeightTwips));
     window->setFixedSize(px(clientWidthTwips), px(clientHeightTwips));
     QPalette pal = window->palette();
     pal.setColor(QPalette::Window, back);
@@ -33,6 +38,7 @@ void centreOnScreen(QWidget* window) { placeOnScreen(window, 2); }
 namespace {
 
 const char* const kPlacing = "pelkoPlacing";
+const char* const kTopShare = "pelkoTopShare";
 
 QMargins frameOf(const QWidget* window)
 {
@@ -102,12 +108,48 @@ private:
 
 void placeOnScreen(QWidget* window, int topShare)
 {
+    window->setProperty(kTopShare, topShare); // to place it alike when its size changes
     const QMargins frame = expectedFrame(window);
     place(window, topShare, frame);
     if (frameOf(window).isNull() && !window->property(kPlacing).toBool()) {
         window->setProperty(kPlacing, true);
         new PlaceWhenFramed(window, topShare);
     }
+}
+
+void applyZoom(QWidget* window, const Zoom& zoom)
+{
+    const QSize design = designSize(window);
+    if (zoom.fullScreen) {
+        // The size is the window manager's to give: the scale follows it in resizeEvent().
+        window->setMinimumSize(0, 0);
+        window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        if (const QScreen* screen = window->screen()) setScale(window, fullScreenScale(design, screen->size()));
+        window->setWindowState(window->windowState() | Qt::WindowFullScreen);
+        return;
+    }
+    const bool wasFullScreen = window->windowState() & Qt::WindowFullScreen;
+    if (wasFullScreen) window->setWindowState(window->windowState() & ~Qt::WindowFullScreen);
+    const QScreen* screen = window->screen();
+    const QSize room =
+        screen ? screen->availableGeometry().size().shrunkBy(expectedFrame(window)) : QSize(INT_MAX, INT_MAX);
+    const Scale scale{fittingZoom(zoom.percent, design, room) / 100.0, {}};
+    const QSize size(scale.length(design.width()), scale.length(design.height()));
+    const bool resized = size != window->size();
+    setScale(window, scale);
+    window->setFixedSize(size);
+    if (resized || wasFullScreen) {
+        const QVariant topShare = window->property(kTopShare);
+        placeOnScreen(window, topShare.isValid() ? topShare.toInt() : 2);
+    }
+}
+
+int zoomOf(const QWidget* window) { return static_cast<int>(std::lround(scaleOf(window).factor * 100)); }
+
+void Window::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (isFullScreen()) setScale(this, fullScreenScale(designSize(this), size()));
 }
 
 void Window::showEvent(QShowEvent* event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "zoom.h"
+
 #include <QObject>
 #include <QTimer>
 #include <QWidget>
@@ -17,6 +19,12 @@ void centreOnScreen(QWidget* window);
 // Centred across, with 1/topShare of the free height above it (2 centres it).
 void placeOnScreen(QWidget* window, int topShare);
 
+// Brings the window to the zoom: its size and controls, and its full-screen state. A window that changes
+// size is placed anew.
+void applyZoom(QWidget* window, const Zoom& zoom);
+// The zoom step the window is drawn at, which is below the one asked for where the screen has no room.
+int zoomOf(const QWidget* window);
+
 // One of the program's windows. Coming on screen is its activation; focus coming back from one of
 // its message boxes is not.
 class Window : public QWidget {
@@ -27,6 +35,8 @@ public:
 protected:
     virtual void activate() {}
     void showEvent(QShowEvent* event) override;
+    // Full screen, the window's design fills as much of it as it can.
+    void resizeEvent(QResizeEvent* event) override;
 };
 
 // A window that takes the main window's place while it is on screen. However it is left, it

@@ -124,10 +124,10 @@ class GalleryKeys : public QWidget {
 public:
     using Give = std::function<void(int player, const PictureBox& picture)>;
 
-    GalleryKeys(QWidget* parent, QRect geometry, Give give) : QWidget(parent), give_(std::move(give))
+    GalleryKeys(QWidget* parent, QRect twips, Give give) : QWidget(parent), give_(std::move(give))
     {
         setObjectName(QStringLiteral("Galerie"));
-        setGeometry(geometry);
+        platform::placeAt(this, twips);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::TabFocus);
         setAccessibleDescription(
@@ -199,7 +199,7 @@ PlayerWindow::PlayerWindow(QWidget* parent) : SideWindow(parent)
                                platform::kLightGrey);
     // A close through the title bar discards the window, and with it the chosen pictures.
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(platform::designFont(kSansSerif, 8.25));
+    platform::setDesignFont(this, platform::designFont(kSansSerif, 8.25));
 
     const platform::Controls controls = platform::buildControls(this, design());
     nameBoxes_ = {controls.at<QLineEdit>(FirstName), controls.at<QLineEdit>(SecondName)};
@@ -221,7 +221,7 @@ PlayerWindow::PlayerWindow(QWidget* parent) : SideWindow(parent)
         pictures.push_back(controls.at<PictureBox>(FirstPicture + index));
         platform::makeDraggable(pictures.back());
     }
-    auto* keys = new GalleryKeys(this, controls.at<QWidget>(GalleryFrame)->geometry(),
+    auto* keys = new GalleryKeys(this, platform::designRect(controls.at<QWidget>(GalleryFrame)),
                                  [this](int player, const PictureBox& source) {
                                      slots_[static_cast<std::size_t>(player)]->setPicture(source.picture());
                                  });

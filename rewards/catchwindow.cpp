@@ -119,7 +119,7 @@ platform::Design design()
 CatchWindow::CatchWindow(platform::Services& services) : services_(services), game_(services.random)
 {
     platform::setupFixedWindow(this, QStringLiteral("fang"), QStringLiteral("Zahlenfange"), 7350, 6015, kNavy);
-    setFont(designFont(kSansSerif, 8.25));
+    platform::setDesignFont(this, designFont(kSansSerif, 8.25));
 
     const platform::Controls controls = platform::buildControls(this, design());
     seconds_ = controls.at<Label>(Seconds);
@@ -162,7 +162,8 @@ void CatchWindow::render()
     next_->setCaption(game_.nextCaption());
     rest_->setCaption(game_.restCaption());
     printField();
-    catcher_->move(platform::twipsPoint(game_.catcherCol() * kCellTwips, game_.catcherRow() * kCellTwips));
+    platform::placeAt(catcher_, QRect(QPoint(game_.catcherCol() * kCellTwips, game_.catcherRow() * kCellTwips),
+                                      platform::designRect(catcher_).size()));
     catcher_->setVisible(game_.catcherShown());
     platform::keepRunning(*clock_, game_.clockOn());
 }
@@ -171,7 +172,7 @@ void CatchWindow::printField()
 {
     field_->clearText();
     if (game_.startTextShown()) {
-        const int lineTwips = platform::twips(field_->fontMetrics().lineSpacing());
+        const int lineTwips = platform::scaleOf(field_).twipsOf(field_->fontMetrics().lineSpacing());
         const QStringList lines = startTextLines();
         for (int line = 0; line < lines.size(); ++line) {
             if (!lines[line].isEmpty()) field_->printAt(QPoint(0, line * lineTwips), lines[line]);

@@ -96,7 +96,7 @@ MemoryWindow::MemoryWindow(platform::Services& services) : services_(services), 
 {
     // Where the window opens is left to the window system.
     platform::setupFixedWindow(this, QStringLiteral("memo"), QStringLiteral("Zahlenmemo"), 5805, 5325, kNavy);
-    setFont(platform::designFont(kSansSerif, 8.25));
+    platform::setDesignFont(this, platform::designFont(kSansSerif, 8.25));
 
     const platform::Controls controls = platform::buildControls(this, design());
     connect(controls.at<platform::PictureBox>(Exit), &platform::PictureBox::clicked, this, &MemoryWindow::exitClick);

@@ -124,7 +124,7 @@ WorksheetWindow::WorksheetWindow(platform::Services& services, SheetSettings& se
     platform::setupFixedWindow(this, QStringLiteral("Form3"), QStringLiteral("Pelko-Morvelt: Arbeitsblatt"), 8400, 6165,
                                platform::kSilver);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(platform::designFont(kSansSerif, 8.25));
+    platform::setDesignFont(this, platform::designFont(kSansSerif, 8.25));
 
     const platform::Controls controls = platform::buildControls(this, design());
     printerState_ = controls.at<Label>(PrinterState);
@@ -160,7 +160,11 @@ WorksheetWindow::WorksheetWindow(platform::Services& services, SheetSettings& se
 
 void WorksheetWindow::activate()
 {
-    for (QListWidget* list : {tasks_, solutions_}) list->resize(list->width(), platform::px(kListHeight));
+    for (QListWidget* list : {tasks_, solutions_}) {
+        QRect design = platform::designRect(list);
+        design.setHeight(kListHeight);
+        platform::placeAt(list, design);
+    }
     printerState_->setForeColor(printingLocked_() ? kRed : kBlue);
     step(Action::Show);
 }

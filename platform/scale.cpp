@@ -1,0 +1,95 @@
+#include "scale.h"
+
+#include "units.h"
+
+#include <QVariant>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+const char* const kFactor = "pelkoScale";
+const char* const kOffset = "pelkoOffset";
+const char* const kTwips = "pelkoTwips";
+const char* const kFont = "pelkoFont";
+const char* const kDesignSize = "pelkoDesignSize";
+
+int rounded(double value) { return static_cast<int>(std::lround(value)); }
+
+void bringToScale(QWidget* control)
+{
+    const Scale scale = scaleOf(control);
+    if (const QVariant twips = control->property(kTwips); twips.isValid())
+        control->setGeometry(scale.rect(twips.toRect()));
+    if (const QVariant font = control->property(kFont); font.isValid())
+        control->setFont(scale.font(font.value<QFont>()));
+    if (auto* own = dynamic_cast<Scaled*>(control)) own->rescale();
+}
+
+} // namespace
+
+// At 100 % this is px(): a length rounds to the nearest pixel, half a pixel away from zero.
+int Scale::length(int twips) const { return rounded(twips * factor / kTwipsPerPixel); }
+
+QPoint Scale::point(QPoint twips) const { return offset + QPoint(length(twips.x()), length(twips.y())); }
+
+QRect Scale::rect(QRect twips) const
+{
+    return {point(twips.topLeft()), QSize(length(twips.width()), length(twips.height()))};
+}
+
+QFont Scale::font(QFont designFont) const
+{
+    if (factor == 1.0) return designFont;
+    if (designFont.pixelSize() > 0)
+        designFont.setPixelSize(std::max(1, rounded(designFont.pixelSize() * factor)));
+    else
+        designFont.setPointSizeF(designFont.pointSizeF() * factor);
+    return designFont;
+}
+
+int Scale::twipsOf(int pixels) const { return rounded(pixels * kTwipsPerPixel / factor); }
+
+Scale scaleOf(const QWidget* control)
+{
+    const QWidget* window = control->window();
+    Scale scale;
+    if (const QVariant factor = window->property(kFactor); factor.isValid()) scale.factor = factor.toDouble();
+    if (control == window || control->parentWidget() == window) scale.offset = window->property(kOffset).toPoint();
+    return scale;
+}
+
+void setScale(QWidget* window, const Scale& scale)
+{
+    window->setProperty(kFactor, scale.factor);
+    window->setProperty(kOffset, scale.offset);
+    bringToScale(window);
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        // A message box over the window keeps its own size.
+        if (!control->isWindow()) bringToScale(control);
+    }
+}
+
+void placeAt(QWidget* control, QRect twips)
+{
+    control->setProperty(kTwips, twips);
+    control->setGeometry(scaleOf(control).rect(twips));
+}
+
+QRect designRect(const QWidget* control) { return control->property(kTwips).toRect(); }
+
+void setDesignSize(QWidget* window, QSize twips) { window->setProperty(kDesignSize, twips); }
+
+QSize designSize(const QWidget* window) { return window->property(kDesignSize).toSize(); }
+
+void setDesignFont(QWidget* control, const QFont& font)
+{
+    control->setProperty(kFont, QVariant::fromValue(font));
+    control->setFont(scaleOf(control).font(font));
+}
+
+} // namespace platform
