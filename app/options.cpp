@@ -81,6 +81,6 @@ StartOptions parseStartOptions(const QStringList& arguments)
     }
     options.readAloud = parser.isSet(readAloud);
     options.fullScreen = parser.isSet(fullScreen);
-    if (parser.isSet(zoom)) options.zoom = parser.value(zoom).toInt();
+    if (!options.exitCode && parser.isSet(zoom)) options.zoom = parser.value(zoom).toInt();
     return options;
 }

@@ -3,6 +3,7 @@
 #include "units.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace platform {
 
@@ -44,8 +45,11 @@ Scale fullScreenScale(QSize design, QSize screen)
     Scale scale;
     scale.factor = std::min(double(screen.width()) * kTwipsPerPixel / design.width(),
                             double(screen.height()) * kTwipsPerPixel / design.height());
-    scale.offset = QPoint((screen.width() - scale.length(design.width())) / 2,
-                          (screen.height() - scale.length(design.height())) / 2);
+    // Rounded once, from the exact margins, so that no control stands more than a pixel from its place.
+    const auto margin = [&](int room, int twips) {
+        return static_cast<int>(std::lround((room - twips * scale.factor / kTwipsPerPixel) / 2));
+    };
+    scale.offset = QPoint(margin(screen.width(), design.width()), margin(screen.height(), design.height()));
     return scale;
 }
 
