@@ -68,9 +68,19 @@ void setScale(QWidget* window, const Scale& scale)
     window->setProperty(kFactor, scale.factor);
     window->setProperty(kOffset, scale.offset);
     bringToScale(window);
+    const QSize design = window->property(kDesignSize).toSize();
+    const QRect area(scale.offset, QSize(scale.length(design.width()), scale.length(design.height())));
     for (QWidget* control : window->findChildren<QWidget*>()) {
         // A message box over the window keeps its own size.
-        if (!control->isWindow()) bringToScale(control);
+        if (control->isWindow()) continue;
+        bringToScale(control);
+        // What reaches beyond the design's client area is cut off there, as the window's edge cuts it at 100 %,
+        // and never shows in a full-screen margin.
+        const QRect place = control->geometry();
+        if (control->parentWidget() == window && !area.contains(place))
+            control->setMask(area.intersected(place).translated(-place.topLeft()));
+        else if (!control->mask().isEmpty())
+            control->clearMask();
     }
 }
 

@@ -124,7 +124,6 @@ void applyZoom(QWidget* window, const Zoom& zoom)
         // The size is the window manager's to give: the scale follows it in resizeEvent().
         window->setMinimumSize(0, 0);
         window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        if (const QScreen* screen = window->screen()) setScale(window, fullScreenScale(design, screen->size()));
         window->setWindowState(window->windowState() | Qt::WindowFullScreen);
         return;
     }

@@ -130,7 +130,7 @@ private:
         program_->setReadingAloud(true);
         flush();
         for (const char* name : {"Bezeichnung1", "Bezeichnung2"})
-            nameGeometry_[name] = control(&program_->contestWindow(), name)->geometry();
+            nameGeometry_[name] = platform::designRect(control(&program_->contestWindow(), name));
     }
 
     void step()
@@ -179,7 +179,8 @@ private:
     {
         static const std::array keys{Qt::Key_Left,  Qt::Key_Right,  Qt::Key_Up,  Qt::Key_Down,      Qt::Key_Return,
                                      Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Space,     Qt::Key_A,
-                                     Qt::Key_Z,     Qt::Key_5,      Qt::Key_0,   Qt::Key_Backspace, Qt::Key_PageUp};
+                                     Qt::Key_Z,     Qt::Key_5,      Qt::Key_0,   Qt::Key_Backspace, Qt::Key_PageUp,
+                                     Qt::Key_Plus,  Qt::Key_Minus,  Qt::Key_F11};
         static const QStringList texts = QString("Mia|מרים|سارة und Ben|Ölçü-Übermütig").split('|')
                                          << QString(3000, u'W') << QString("אבגדהוזחטיכלמנסעפצקרשת").repeated(40);
         QWidget* target = window->focusWidget() ? window->focusWidget() : window;
@@ -190,7 +191,12 @@ private:
         }
         const Qt::Key key = keys[std::size_t(pick(int(keys.size())))];
         note(fmt("key %1 on %2/%3", QKeySequence(key).toString(), window->objectName(), target->objectName()));
-        QTest::keyClick(target, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        // Plus and minus zoom, and now and then the 0 goes back to 100 %.
+        const bool zoom = key == Qt::Key_Plus || key == Qt::Key_Minus || (key == Qt::Key_0 && chance(0.3));
+        QTest::keyClick(target, key,
+                        zoom                   ? Qt::ControlModifier
+                        : key == Qt::Key_Enter ? Qt::KeypadModifier
+                                               : Qt::NoModifier);
     }
 
     // A gallery picture dragged onto any point of the window, or a drag of something else from there.
@@ -363,11 +369,23 @@ private:
     // Every caption fits its label; a name label may cut its name but stays where it was designed.
     QString labelsBroken(QWidget* window)
     {
+        // At any zoom and full screen, every control stands at its design rectangle times the scale.
+        const QRect area(QPoint(), platform::designSize(window));
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            const QRect twips = platform::designRect(control);
+            if (twips.isNull() || !control->isVisibleTo(window)) continue;
+            if (control->geometry() != platform::scaleOf(control).rect(twips))
+                return fmt("%1/%2 stands off its place", window->objectName(), control->objectName());
+            if (control->parentWidget() == window && area.contains(twips) &&
+                !window->rect().contains(control->geometry()))
+                return fmt("%1/%2 stands outside its window", window->objectName(), control->objectName());
+        }
         for (Label* label : window->findChildren<Label*>()) {
             // The catcher is a block of colour: its caption is never seen.
             if (!label->isVisibleTo(window) || label->foreColor() == label->backColor()) continue;
             if (window == &program_->contestWindow() && nameGeometry_.contains(label->objectName())) {
-                if (label->geometry() != nameGeometry_[label->objectName()]) return label->objectName() + " moved";
+                if (label->geometry() != platform::scaleOf(label).rect(nameGeometry_[label->objectName()]))
+                    return label->objectName() + " moved";
                 continue;
             }
             const QRect box = label->contentsRect();
