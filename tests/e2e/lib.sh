@@ -2,14 +2,15 @@
 # real window manager (openbox), so windows are framed, placed and closed as on a user's desktop.
 # The caller sets `probe` (x11probe) and, to read texts, `a11yprobe`, and calls e2e_cleanup from its exit trap.
 #   e2e_until S CMD...         runs CMD every 0.1 s until it succeeds; fails after S seconds
-#   e2e_start_display          a scratch folder $e2e_dir as HOME, Xvfb on a free display, and openbox on it
+#   e2e_start_display [WxH]    a scratch folder $e2e_dir as HOME, Xvfb (1280x1024) on a free display, and openbox
 #   e2e_start_a11y             a session bus and an accessibility bus of their own, for e2e_texts
 #   e2e_texts TITLE            what that window says to a screen reader: its objects' names, a line each (\n: break)
 #   e2e_start_speech           a speech-dispatcher of its own, which logs every text it is given, without sound
 #   e2e_start BINARY [ARG...]  starts the program and waits for its main window; sets main
 #   e2e_wait_window TITLE [S]  waits up to S seconds (5) for that window; sets win, win_x, win_y, win_w, win_h
 #   e2e_wait_closed ID [S]     waits up to S seconds (5) until window ID is hidden or gone
-#   e2e_point LEFT TOP         the screen pixel "X Y" of that point, in twips, of window $win (for xdotool drags)
+#   e2e_point LEFT TOP         the screen pixel "X Y" of that point, in twips, of window $win (for xdotool drags),
+#                              drawn at $e2e_scale (1) with a margin of $e2e_margin ("0 0")
 #   e2e_click LEFT TOP W H     clicks the middle of that rectangle, in twips (15 to a pixel), of window $win
 #   e2e_key KEY...             presses keys on whatever has the focus
 #   e2e_box TITLE [S]          waits up to S seconds (5) for that box, sets `said` to its texts, closes it by Enter
@@ -38,7 +39,7 @@ e2e_start_display()
     export HOME=$e2e_dir XDG_RUNTIME_DIR=$e2e_dir QT_QPA_PLATFORM=xcb
     unset PRINTER LPDEST
     # No reset when the last client leaves: the probes come and go, and a program connecting then would fail.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$e2e_dir/display" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp -noreset 3>"$e2e_dir/display" 2>/dev/null &
     e2e_helpers+=($!)
     e2e_until 10 test -s "$e2e_dir/display" || e2e_fail "Xvfb did not start"
     export DISPLAY=":$(head -n 1 "$e2e_dir/display")"
@@ -103,7 +104,8 @@ e2e_point()
 {
     local x y
     read -r x y _ < <("$probe" place "$win") || e2e_fail "window $win is gone"
-    echo $((x + $1 / 15)) $((y + $2 / 15))
+    awk -v at="$x $y ${e2e_margin:-0 0} $1 $2 ${e2e_scale:-1}" \
+        'BEGIN { split(at, v, " "); printf "%d %d\n", v[1] + v[3] + v[5] * v[7] / 15, v[2] + v[4] + v[6] * v[7] / 15 }'
 }
 
 # No --sync: it waits for a motion that never comes when the pointer is already there.
