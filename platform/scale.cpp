@@ -2,6 +2,12 @@
 
 #include "units.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QHash>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QScrollBar>
 #include <QVariant>
 #include <QWidget>
 
@@ -19,6 +25,43 @@ const char* const kFont = "pelkoFont";
 const char* const kDesignSize = "pelkoDesignSize";
 
 int rounded(double value) { return static_cast<int>(std::lround(value)); }
+
+// The parts of a control that the style draws at a fixed size: arrows and handles of scroll bars, the box of a
+// check box. Grown with the window, they stay within a finger's reach.
+class ScaledStyle : public QProxyStyle {
+public:
+    explicit ScaledStyle(double factor) : factor_(factor) { setParent(qApp); }
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        const int size = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_ScrollBarExtent:
+        case PM_ScrollBarSliderMin:
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight: return rounded(size * factor_);
+        default: return size;
+        }
+    }
+
+private:
+    double factor_;
+};
+
+// At 100 % a control keeps the application's own style, untouched.
+void styleToScale(QWidget* control, double factor)
+{
+    if (!qobject_cast<QScrollBar*>(control) && !qobject_cast<QCheckBox*>(control)) return;
+    static QHash<int, QPointer<QStyle>> styles;
+    const int percent = rounded(factor * 100);
+    if (percent == 100) {
+        if (control->testAttribute(Qt::WA_SetStyle)) control->setStyle(nullptr);
+        return;
+    }
+    QPointer<QStyle>& style = styles[percent];
+    if (!style) style = new ScaledStyle(factor);
+    control->setStyle(style);
+}
 
 void bringToScale(QWidget* control)
 {
@@ -74,6 +117,7 @@ void setScale(QWidget* window, const Scale& scale)
         // A message box over the window keeps its own size.
         if (control->isWindow()) continue;
         bringToScale(control);
+        styleToScale(control, scale.factor);
         // What reaches beyond the design's client area is cut off there, as the window's edge cuts it at 100 %,
         // and never shows in a full-screen margin.
         const QRect place = control->geometry();
