@@ -2,9 +2,12 @@
 
 #include "scale.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -16,11 +19,35 @@ QString displayText(const QString& text)
     return shown;
 }
 
+namespace {
+
+// The box is drawn at the scale of the window it stands over: texts, buttons and icon; and each line of the text
+// keeps to one line, as Qt would otherwise wrap a box wider than half the screen.
+void drawAtScale(QMessageBox& box, const Scale& scale, MsgIcon icon)
+{
+    if (scale.factor == 1.0) return;
+    // Buttons may have a font of the desktop theme's own; the rest takes the box's, set before the text.
+    for (QPushButton* button : box.findChildren<QPushButton*>()) button->setFont(box.font());
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        int widest = 0;
+        for (const QString& line : label->text().split(u'\n'))
+            widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+        label->setMinimumWidth(widest);
+    }
+    if (icon == MsgIcon::None) return;
+    const int side = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+    const QStyle::StandardPixmap pixmap =
+        icon == MsgIcon::Question ? QStyle::SP_MessageBoxQuestion : QStyle::SP_MessageBoxCritical;
+    box.setIconPixmap(box.style()->standardIcon(pixmap, nullptr, &box).pixmap(qRound(side * scale.factor)));
+}
+
+} // namespace
+
 MsgResult QtDialogs::show(QWidget* parent, const Message& message)
 {
     QMessageBox box(parent);
-    // The box is drawn at the scale of the window it stands over, icon and all.
-    if (parent) box.setFont(scaleOf(parent).font(box.font()));
+    const Scale scale = parent ? scaleOf(parent) : Scale();
+    box.setFont(scale.font(box.font()));
     box.setWindowTitle(message.title);
     box.setTextFormat(Qt::PlainText);
     box.setText(displayText(message.text));
@@ -29,26 +56,22 @@ MsgResult QtDialogs::show(QWidget* parent, const Message& message)
     case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
     case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
     }
-    if (const double factor = parent ? scaleOf(parent).factor : 1.0; factor != 1.0 && !box.iconPixmap().isNull()) {
-        const int side = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
-        const QStyle::StandardPixmap icon =
-            message.icon == MsgIcon::Question ? QStyle::SP_MessageBoxQuestion : QStyle::SP_MessageBoxCritical;
-        box.setIconPixmap(box.style()->standardIcon(icon, nullptr, &box).pixmap(qRound(side * factor)));
-    }
 
     // Button texts are set here, so they read German whatever Qt catalogue is installed.
+    QPushButton* yes = nullptr;
     if (message.buttons == MsgButtons::Ok) {
         QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
-        box.exec();
-        return MsgResult::Ok;
+    } else {
+        yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+        box.setDefaultButton(message.defaultNo ? no : yes);
+        box.setEscapeButton(no);
     }
-    QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
-    box.setDefaultButton(message.defaultNo ? no : yes);
-    box.setEscapeButton(no);
+    drawAtScale(box, scale, message.icon);
     box.exec();
+    if (message.buttons == MsgButtons::Ok) return MsgResult::Ok;
     return box.clickedButton() == yes ? MsgResult::Yes : MsgResult::No;
 }
 

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QProxyStyle>
 #include <QScrollBar>
+#include <QStyleFactory>
 #include <QVariant>
 #include <QWidget>
 
@@ -30,7 +31,11 @@ int rounded(double value) { return static_cast<int>(std::lround(value)); }
 // check box. Grown with the window, they stay within a finger's reach.
 class ScaledStyle : public QProxyStyle {
 public:
-    explicit ScaledStyle(double factor) : factor_(factor) { setParent(qApp); }
+    explicit ScaledStyle(double factor)
+        : QProxyStyle(QStyleFactory::create(QApplication::style()->name())), factor_(factor)
+    {
+        setParent(qApp);
+    }
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
