@@ -2,6 +2,7 @@
 
 #include "contest/contestwindow.h"
 #include "info/infowindow.h"
+#include "platform/heldkeys.h"
 #include "platform/language.h"
 #include "platform/windows.h"
 #include "players/playerwindow.h"
@@ -30,6 +31,8 @@ Program::Program(platform::Services services)
                                                                        services.end}
 {
     qApp->installEventFilter(this);
+    // Installed after this program's own filter, it sees each key first: a held F8 switches once.
+    new platform::HeldKeys(this);
 }
 
 void Program::setReadingAloud(bool on)
@@ -43,12 +46,11 @@ bool Program::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
     const auto* key = static_cast<const QKeyEvent*>(event);
     if (key->key() == kReadAloudKey && key->modifiers() == Qt::NoModifier) {
-        // A held key switches once.
-        if (!key->isAutoRepeat()) setReadingAloud(!services_.narrator.on());
+        setReadingAloud(!services_.narrator.on());
         return true;
     }
     if (key->key() == kRepeatKey && key->modifiers() == Qt::NoModifier) {
-        if (!key->isAutoRepeat()) services_.narrator.repeat();
+        services_.narrator.repeat();
         return true;
     }
     return QObject::eventFilter(watched, event);

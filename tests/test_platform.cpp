@@ -1,4 +1,5 @@
 #include "platform/colors.h"
+#include "platform/heldkeys.h"
 #include "support/fakes.h"
 
 #include <QLineEdit>
@@ -66,6 +67,23 @@ private slots:
             clicks += QString::number(spy.count());
         }
         QCOMPARE(clicks, "100002100002");
+    }
+
+    // A held key's repeats answer no box: it stays open until a new press.
+    void aBoxTakesOnlyANewPress()
+    {
+        HeldKeys held(nullptr);
+        QtDialogs boxes;
+        bool openAfterRepeat = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, {}, "\r", true);
+            QApplication::sendEvent(box, &repeat);
+            openAfterRepeat = box->isVisible();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QCOMPARE(boxes.show(nullptr, {"Text", "Titel", MsgButtons::YesNo}), MsgResult::Yes);
+        QVERIFY(openAfterRepeat);
     }
 };
 
