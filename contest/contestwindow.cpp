@@ -46,16 +46,6 @@ QString embeddedName(const QString& name)
 
 QString turnAnnouncement(const QString& name) { return embeddedName(name) + QStringLiteral(" ist dran!"); }
 
-// Fills a list with one row of equal height per entry, so all of them fit its height.
-void fillList(QListWidget* list, const QStringList& entries)
-{
-    list->clear();
-    list->addItems(entries);
-    if (entries.isEmpty()) return;
-    const int rowHeight = list->contentsRect().height() / static_cast<int>(entries.size());
-    for (int row = 0; row < list->count(); ++row) list->item(row)->setSizeHint(QSize(0, rowHeight));
-}
-
 enum Role {
     FirstNumber,
     Answer,
@@ -383,8 +373,9 @@ ContestWindow::ContestWindow(platform::Services& services, std::function<bool()>
         // The range entries end in a blank; an ellipsis would cut the number before it.
         list->setTextElideMode(Qt::ElideNone);
         list->setFocusPolicy(Qt::NoFocus);
+        platform::fillWithRows(list);
     }
-    fillList(rangeList_, rangeEntries());
+    rangeList_->addItems(rangeEntries());
     connect(diceList_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { chooseDice(diceList_->row(item)); });
     connect(rangeList_, &QListWidget::itemClicked, this,
@@ -608,7 +599,8 @@ void ContestWindow::toggleDiceList()
 {
     rangeList_->hide();
     if (diceList_->isHidden()) {
-        fillList(diceList_, diceEntries()); // afresh, so it opens with nothing selected
+        diceList_->clear(); // filled afresh, so it opens with nothing selected
+        diceList_->addItems(diceEntries());
         diceList_->show();
     } else {
         diceList_->hide();

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyledItemDelegate>
 #include <QWheelEvent>
 
 #include <cstdlib>
@@ -90,7 +91,40 @@ private:
     int pending_ = 0;
 };
 
+// Row r ends at r + 1 tenths of the height when there are ten: the pixels the division leaves over go one to
+// each of some rows, never to a strip under the last.
+class RowsFillList : public QStyledItemDelegate {
+public:
+    explicit RowsFillList(QListView* list) : QStyledItemDelegate(list), list_(list)
+    {
+        list->setItemDelegate(this);
+        list->viewport()->installEventFilter(this);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex& index) const override
+    {
+        const int rows = index.model()->rowCount();
+        const int height = list_->viewport()->height();
+        const int row = index.row();
+        // No width of its own: each row is as wide as the list.
+        return {0, height * (row + 1) / rows - height * row / rows};
+    }
+
+protected:
+    // The rows are laid out again as soon as the list's height changes, as zooming does.
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize) list_->doItemsLayout();
+        return false;
+    }
+
+private:
+    QListView* list_;
+};
+
 } // namespace
+
+void fillWithRows(QListView* list) { new RowsFillList(list); }
 
 void stepOnePerNotch(QAbstractSlider* slider) { new NotchFilter(slider); }
 

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QAbstractSlider;
+class QListView;
 class QListWidget;
 
 // The window designs' kinds of control, as thin Qt widgets placed in twips.
@@ -89,6 +90,10 @@ PictureBox* pictureButton(const QString& name, QWidget* parent, QRect twipsGeome
 
 // A list box of fixed-width lines in Courier New 12 pt bold, in the given colours.
 QListWidget* listBox(const QString& name, QWidget* parent, QRect twipsGeometry, const QColor& back, const QColor& text);
+
+// A list made to hold all its entries: its rows share its whole height, also after its size or font changed,
+// so that a click anywhere in it picks a row.
+void fillWithRows(QListView* list);
 
 // One notch of the mouse wheel moves the slider by one step, so the wheel reaches every value;
 // Qt's default of three lines per notch would skip two of every three.

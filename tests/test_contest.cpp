@@ -340,25 +340,31 @@ private slots:
         QVERIFY2(g.window.rollTimer().remainingTime() <= remaining, "the roll's rhythm was restarted");
     }
 
-    // The lists are sized to their entries, without scroll bars: they must not cut any.
+    // The lists are sized to their entries, without scroll bars: they must not cut any. Their rows fill them, so a
+    // click anywhere picks one; also once a zoom has grown them.
     void listsShowEveryCharacter()
     {
         Game g;
         g.click("Bild22"); // fills the dice list
-        for (const char* name : {"Liste1", "Liste2"}) {
-            auto* list = control<QListWidget>(&g.window, name);
-            list->show();
-            const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
-            for (int row = 0; row < list->count(); ++row) {
-                const QRect item = list->visualItemRect(list->item(row));
-                const QString text = list->item(row)->text();
-                // The entries have no descenders: their glyphs, not the font's full height, must fit a row.
-                QVERIFY2(list->viewport()->rect().contains(item) &&
-                             list->fontMetrics().horizontalAdvance(text.trimmed()) + 2 * margin <= item.width() &&
-                             list->fontMetrics().tightBoundingRect(text).height() <= item.height(),
-                         qPrintable(text));
+        for (const double zoom : {1.0, 1.5})
+            for (const char* name : {"Liste1", "Liste2"}) {
+                auto* list = control<QListWidget>(&g.window, name);
+                list->show();
+                list->resize(list->size() * zoom);
+                const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+                int bottom = -1;
+                for (int row = 0; row < list->count(); ++row) {
+                    const QRect item = list->visualItemRect(list->item(row));
+                    const QString text = list->item(row)->text();
+                    // The entries have no descenders: their glyphs, not the font's full height, must fit a row.
+                    QVERIFY2(list->viewport()->rect().contains(item) && item.top() == bottom + 1 &&
+                                 list->fontMetrics().horizontalAdvance(text.trimmed()) + 2 * margin <= item.width() &&
+                                 list->fontMetrics().tightBoundingRect(text).height() <= item.height(),
+                             qPrintable(text));
+                    bottom = item.bottom();
+                }
+                QCOMPARE(bottom, list->viewport()->rect().bottom());
             }
-        }
     }
 };
 
