@@ -69,21 +69,30 @@ private slots:
         QCOMPARE(clicks, "100002100002");
     }
 
-    // A held key's repeats answer no box: it stays open until a new press.
-    void aBoxTakesOnlyANewPress()
+    // A box is as wide as its title needs in openbox as Debian sets it up: bold 8 pt (11 pixels at 100 dpi) and 120
+    // pixels for its icon, three buttons and padding. A held key's repeats answer no box: it waits for a new press.
+    void aBoxShowsItsWholeTitleAndTakesOnlyANewPress()
     {
         HeldKeys held(nullptr);
         QtDialogs boxes;
+        const QString title = "Maximilian-Alexander hat gewonnen!";
         bool openAfterRepeat = false;
+        int width = 0;
         QTimer::singleShot(0, [&] {
             QWidget* box = QApplication::activeModalWidget();
+            width = box->width();
             QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, {}, "\r", true);
             QApplication::sendEvent(box, &repeat);
             openAfterRepeat = box->isVisible();
             QTest::keyClick(box, Qt::Key_Return);
         });
-        QCOMPARE(boxes.show(nullptr, {"Text", "Titel", MsgButtons::YesNo}), MsgResult::Yes);
+        QCOMPARE(boxes.show(nullptr, {"Jetzt gibt es ein Belohnungsspiel.\r", title, MsgButtons::YesNo}),
+                 MsgResult::Yes);
         QVERIFY(openAfterRepeat);
+        QFont font("DejaVu Sans");
+        font.setPixelSize(11);
+        font.setBold(true);
+        QCOMPARE_GE(width, QFontMetrics(font).horizontalAdvance(title) + 120);
     }
 };
 
