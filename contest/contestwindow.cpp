@@ -162,7 +162,7 @@ platform::Design design()
          .lineWidth = 1},
         {.kind = Kind::Frame, .name = "Figur2", .twips = {0, 5640, 10455, 855}, .back = kNavy},
         {.kind = Kind::Line, .name = "Linie1", .fore = Qt::black, .line = {600, 3240, 9600, 3240}, .lineWidth = 2},
-        // Each name ends where the score beside it begins, so a long name is cut off instead of running under it.
+        // Each name ends where the score beside it begins, so a long name ends in "…" instead of running under it.
         // A name in a right-to-left script stays beside its picture.
         {.role = LeftName,
          .name = "Bezeichnung1",
@@ -177,6 +177,7 @@ platform::Design design()
          .twips = {6495, 2040, 3000, 495},
          .font = kNameFont,
          .fore = kGreen,
+         .align = Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop,
          .look = platform::look::kOneLine,
          .caption = QStringLiteral("Computer")},
         {.kind = Kind::Picture,
@@ -425,10 +426,6 @@ void ContestWindow::render()
         names_[side]->setCaption(state.names[side]);
         scores_[side]->setCaption(plainNumber(state.scores[side]));
     }
-    // The right name hugs the right edge while it fits; a longer one shows its beginning.
-    Label* right = names_[Side::Right];
-    const bool rightNameFits = right->fontMetrics().horizontalAdvance(state.names[Side::Right]) <= right->width();
-    right->setAlignment((rightNameFits ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute | Qt::AlignTop);
     rangeLow_->setCaption(plainNumber(state.rangeBase));
     rangeHigh_->setCaption(plainNumber(state.rangeBase + 100));
     const int arrowX = contest_.arrowX();

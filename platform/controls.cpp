@@ -143,8 +143,38 @@ Label::Label(const QString& name, QWidget* parent, QRect twipsGeometry) : QLabel
 void Label::setCaption(const QString& caption)
 {
     caption_ = caption;
-    setText(displayText(caption));
+    showCaption();
     nameByCaption();
+}
+
+void Label::setElided(bool on)
+{
+    elided_ = on;
+    showCaption();
+}
+
+void Label::showCaption()
+{
+    const QString whole = displayText(caption_);
+    if (!elided_) {
+        setText(whole);
+        return;
+    }
+    setText(fontMetrics().elidedText(whole, Qt::ElideRight, contentsRect().width()));
+    // Screen readers are given the whole caption where the label shows less.
+    if (spokenRole_.isEmpty()) setAccessibleName(text() == whole ? QString() : whole);
+}
+
+void Label::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    if (elided_) showCaption();
+}
+
+void Label::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (elided_ && event->type() == QEvent::FontChange) showCaption();
 }
 
 void Label::setSpokenRole(const QString& role)

@@ -33,15 +33,24 @@ public:
     void setSpokenRole(const QString& role);
     // Something acts on clicks, so screen readers are told it is a button.
     bool answersClicks() const;
+    // A caption that does not fit on its line ends in "…" instead of being cut mid-letter, cut afresh whenever the
+    // label's size or font changes; screen readers hear it whole.
+    void setElided(bool on);
 
 signals:
     void clicked();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private:
+    void showCaption();
     void nameByCaption();
 
     QString caption_;
     QString spokenRole_;
+    bool elided_ = false;
 };
 
 // A box that shows a picture on its back colour, and can have text printed on it.

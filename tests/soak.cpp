@@ -360,7 +360,7 @@ private:
         return {};
     }
 
-    // Every caption fits its label; a name label may cut its name but stays where it was designed.
+    // Every caption fits its label, and a name label stays where it was designed.
     QString labelsBroken(QWidget* window)
     {
         for (Label* label : window->findChildren<Label*>()) {
@@ -368,7 +368,6 @@ private:
             if (!label->isVisibleTo(window) || label->foreColor() == label->backColor()) continue;
             if (window == &program_->contestWindow() && nameGeometry_.contains(label->objectName())) {
                 if (label->geometry() != nameGeometry_[label->objectName()]) return label->objectName() + " moved";
-                continue;
             }
             const QRect box = label->contentsRect();
             const QString key = label->text() + QString::number(box.width()) + label->font().toString();
