@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "assets/artwork.h"
 #include "contest/contestwindow.h"
 #include "info/infowindow.h"
 #include "platform/heldkeys.h"
@@ -19,6 +20,8 @@ void prepareApplication(QApplication& app)
     QApplication::setApplicationVersion(QStringLiteral(PELKO_VERSION));
     // So the desktop finds the menu entry, and its icon, for the running windows.
     QApplication::setDesktopFileName(QStringLiteral("de.pelkomorvelt.PelkoMorvelt"));
+    // Every window and message box wears it, where the desktop does not take the menu entry's.
+    QApplication::setWindowIcon(artwork::programIcon());
     platform::speakGerman(app);
     // Windows take turns on screen; the program ends only by its own word.
     QApplication::setQuitOnLastWindowClosed(false);
