@@ -1,7 +1,9 @@
 #include "program.h"
 
+#include "assets/artwork.h"
 #include "contest/contestwindow.h"
 #include "info/infowindow.h"
+#include "platform/heldkeys.h"
 #include "platform/language.h"
 #include "platform/windows.h"
 #include "players/playerwindow.h"
@@ -18,6 +20,8 @@ void prepareApplication(QApplication& app)
     QApplication::setApplicationVersion(QStringLiteral(PELKO_VERSION));
     // So the desktop finds the menu entry, and its icon, for the running windows.
     QApplication::setDesktopFileName(QStringLiteral("de.pelkomorvelt.PelkoMorvelt"));
+    // Every window and message box wears it, where the desktop does not take the menu entry's.
+    QApplication::setWindowIcon(artwork::programIcon());
     platform::speakGerman(app);
     // Windows take turns on screen; the program ends only by its own word.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -30,6 +34,8 @@ Program::Program(platform::Services services)
                                                                        services.end}
 {
     qApp->installEventFilter(this);
+    // Installed after this program's own filter, it sees each key first: a held F8 switches once.
+    new platform::HeldKeys(this);
 }
 
 void Program::setReadingAloud(bool on)
@@ -43,12 +49,11 @@ bool Program::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
     const auto* key = static_cast<const QKeyEvent*>(event);
     if (key->key() == kReadAloudKey && key->modifiers() == Qt::NoModifier) {
-        // A held key switches once.
-        if (!key->isAutoRepeat()) setReadingAloud(!services_.narrator.on());
+        setReadingAloud(!services_.narrator.on());
         return true;
     }
     if (key->key() == kRepeatKey && key->modifiers() == Qt::NoModifier) {
-        if (!key->isAutoRepeat()) services_.narrator.repeat();
+        services_.narrator.repeat();
         return true;
     }
     if (key->key() == kFullScreenKey && key->modifiers() == Qt::NoModifier) {

@@ -67,6 +67,13 @@ platform::Picture svgIcon(const QString& resourcePath, const QString& title)
     return platform::Picture::fromSvg(resourcePath, QSizeF(32, 32), title);
 }
 
+QIcon programIcon()
+{
+    static const bool registered = (registerAssets(), true);
+    Q_UNUSED(registered);
+    return QIcon(QStringLiteral(":/icons/program.svg"));
+}
+
 platform::Picture icon(const char* name, const QString& title)
 {
     return svgIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(name)), title);

@@ -46,16 +46,6 @@ QString embeddedName(const QString& name)
 
 QString turnAnnouncement(const QString& name) { return embeddedName(name) + QStringLiteral(" ist dran!"); }
 
-// Fills a list with one row of equal height per entry, so all of them fit its height.
-void fillList(QListWidget* list, const QStringList& entries)
-{
-    list->clear();
-    list->addItems(entries);
-    if (entries.isEmpty()) return;
-    const int rowHeight = list->contentsRect().height() / static_cast<int>(entries.size());
-    for (int row = 0; row < list->count(); ++row) list->item(row)->setSizeHint(QSize(0, rowHeight));
-}
-
 enum Role {
     FirstNumber,
     Answer,
@@ -176,7 +166,7 @@ platform::Design design()
          .lineWidth = 1},
         {.kind = Kind::Frame, .name = "Figur2", .twips = {0, 5640, 10455, 855}, .back = kNavy},
         {.kind = Kind::Line, .name = "Linie1", .fore = Qt::black, .line = {600, 3240, 9600, 3240}, .lineWidth = 2},
-        // Each name ends where the score beside it begins, so a long name is cut off instead of running under it.
+        // Each name ends where the score beside it begins, so a long name ends in "…" instead of running under it.
         // A name in a right-to-left script stays beside its picture.
         {.role = LeftName,
          .name = "Bezeichnung1",
@@ -191,6 +181,7 @@ platform::Design design()
          .twips = {6495, 2040, 3000, 495},
          .font = kNameFont,
          .fore = kGreen,
+         .align = Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop,
          .look = platform::look::kOneLine,
          .caption = QStringLiteral("Computer")},
         {.kind = Kind::Picture,
@@ -387,8 +378,9 @@ ContestWindow::ContestWindow(platform::Services& services, std::function<bool()>
         // The range entries end in a blank; an ellipsis would cut the number before it.
         list->setTextElideMode(Qt::ElideNone);
         list->setFocusPolicy(Qt::NoFocus);
+        platform::fillWithRows(list);
     }
-    fillList(rangeList_, rangeEntries());
+    rangeList_->addItems(rangeEntries());
     connect(diceList_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { chooseDice(diceList_->row(item)); });
     connect(rangeList_, &QListWidget::itemClicked, this,
@@ -438,10 +430,6 @@ void ContestWindow::render()
         names_[side]->setCaption(state.names[side]);
         scores_[side]->setCaption(plainNumber(state.scores[side]));
     }
-    // The right name hugs the right edge while it fits; a longer one shows its beginning.
-    Label* right = names_[Side::Right];
-    const bool rightNameFits = right->fontMetrics().horizontalAdvance(state.names[Side::Right]) <= right->width();
-    right->setAlignment((rightNameFits ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute | Qt::AlignTop);
     rangeLow_->setCaption(plainNumber(state.rangeBase));
     rangeHigh_->setCaption(plainNumber(state.rangeBase + 100));
     const int arrowX = contest_.arrowX();
@@ -617,7 +605,8 @@ void ContestWindow::toggleDiceList()
 {
     rangeList_->hide();
     if (diceList_->isHidden()) {
-        fillList(diceList_, diceEntries()); // afresh, so it opens with nothing selected
+        diceList_->clear(); // filled afresh, so it opens with nothing selected
+        diceList_->addItems(diceEntries());
         diceList_->show();
     } else {
         diceList_->hide();

@@ -22,7 +22,8 @@ entry=$(echo "$root"/usr/share/applications/*.desktop)
 desktop-file-validate "$entry"
 appstreamcli validate-tree --no-net "$root"
 
-key() { sed -n "s/^$1=//p" "$entry"; }
+# The entry's own keys, not those of its actions.
+key() { sed -n "/^\[Desktop Entry\]/,/^\[/s/^$1=//p" "$entry"; }
 binary=$root/usr/bin/$(key Exec)
 [ -x "$binary" ] || e2e_fail "the menu entry starts \"$(key Exec)\", which the package does not ship in /usr/bin"
 [ -f "$root/usr/share/icons/hicolor/scalable/apps/$(key Icon).svg" ] ||

@@ -34,7 +34,7 @@ if(UNIX AND NOT APPLE)
     # Debian wants manual pages and changelogs compressed, without a name or time stamp in them.
     find_program(GZIP gzip REQUIRED)
     set(packed)
-    foreach(doc pelko-morvelt.1 changelog)
+    foreach(doc pelko-morvelt.1 de/pelko-morvelt.1 changelog)
         set(out ${CMAKE_CURRENT_BINARY_DIR}/packaging/${doc}.gz)
         add_custom_command(OUTPUT ${out}
                            COMMAND ${CMAKE_COMMAND} -E copy ${here}/${doc} ${CMAKE_CURRENT_BINARY_DIR}/packaging/${doc}
@@ -44,6 +44,7 @@ if(UNIX AND NOT APPLE)
     endforeach()
     add_custom_target(packaging_docs ALL DEPENDS ${packed})
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/pelko-morvelt.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/de/pelko-morvelt.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.gz ${here}/copyright
             DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${PELKO_PACKAGE})
 endif()

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyledItemDelegate>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -91,7 +92,40 @@ private:
     int pending_ = 0;
 };
 
+// Row r ends at r + 1 tenths of the height when there are ten: the pixels the division leaves over go one to
+// each of some rows, never to a strip under the last.
+class RowsFillList : public QStyledItemDelegate {
+public:
+    explicit RowsFillList(QListView* list) : QStyledItemDelegate(list), list_(list)
+    {
+        list->setItemDelegate(this);
+        list->viewport()->installEventFilter(this);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex& index) const override
+    {
+        const int rows = index.model()->rowCount();
+        const int height = list_->viewport()->height();
+        const int row = index.row();
+        // No width of its own: each row is as wide as the list.
+        return {0, height * (row + 1) / rows - height * row / rows};
+    }
+
+protected:
+    // The rows are laid out again as soon as the list's height changes, as zooming does.
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize) list_->doItemsLayout();
+        return false;
+    }
+
+private:
+    QListView* list_;
+};
+
 } // namespace
+
+void fillWithRows(QListView* list) { new RowsFillList(list); }
 
 void stepOnePerNotch(QAbstractSlider* slider) { new NotchFilter(slider); }
 
@@ -110,8 +144,38 @@ Label::Label(const QString& name, QWidget* parent, QRect twipsGeometry) : QLabel
 void Label::setCaption(const QString& caption)
 {
     caption_ = caption;
-    setText(displayText(caption));
+    showCaption();
     nameByCaption();
+}
+
+void Label::setElided(bool on)
+{
+    elided_ = on;
+    showCaption();
+}
+
+void Label::showCaption()
+{
+    const QString whole = displayText(caption_);
+    if (!elided_) {
+        setText(whole);
+        return;
+    }
+    setText(fontMetrics().elidedText(whole, Qt::ElideRight, contentsRect().width()));
+    // Screen readers are given the whole caption where the label shows less.
+    if (spokenRole_.isEmpty()) setAccessibleName(text() == whole ? QString() : whole);
+}
+
+void Label::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    if (elided_) showCaption();
+}
+
+void Label::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (elided_ && event->type() == QEvent::FontChange) showCaption();
 }
 
 void Label::setSpokenRole(const QString& role)

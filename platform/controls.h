@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QAbstractSlider;
+class QListView;
 class QListWidget;
 
 // The window designs' kinds of control, as thin Qt widgets placed in twips.
@@ -33,15 +34,24 @@ public:
     void setSpokenRole(const QString& role);
     // Something acts on clicks, so screen readers are told it is a button.
     bool answersClicks() const;
+    // A caption that does not fit on its line ends in "…" instead of being cut mid-letter, cut afresh whenever the
+    // label's size or font changes; screen readers hear it whole.
+    void setElided(bool on);
 
 signals:
     void clicked();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private:
+    void showCaption();
     void nameByCaption();
 
     QString caption_;
     QString spokenRole_;
+    bool elided_ = false;
 };
 
 // A box that shows a picture on its back colour, and can have text printed on it.
@@ -90,6 +100,10 @@ PictureBox* pictureButton(const QString& name, QWidget* parent, QRect twipsGeome
 
 // A list box of fixed-width lines in Courier New 12 pt bold, in the given colours.
 QListWidget* listBox(const QString& name, QWidget* parent, QRect twipsGeometry, const QColor& back, const QColor& text);
+
+// A list made to hold all its entries: its rows share its whole height, also after its size or font changed,
+// so that a click anywhere in it picks a row.
+void fillWithRows(QListView* list);
 
 // One notch of the mouse wheel moves the slider by one step, so the wheel reaches every value;
 // Qt's default of three lines per notch would skip two of every three.

@@ -39,7 +39,10 @@ Label* label(const ControlSpec& row, QWidget* parent)
     if (row.fore.isValid()) label->setForeColor(row.fore);
     if (row.back.isValid()) label->setBackColor(row.back);
     if (row.look & look::kSunken) label->setSingleBorder();
-    if (row.look & look::kOneLine) label->setWordWrap(false);
+    if (row.look & look::kOneLine) {
+        label->setWordWrap(false);
+        label->setElided(true);
+    }
     label->setAlignment(row.align);
     if (!row.caption.isEmpty()) label->setCaption(row.caption);
     if (!row.spoken.isEmpty()) label->setSpokenRole(row.spoken);

@@ -24,7 +24,7 @@ struct DesignFont {
 // What a control shows beyond its colours, as bits of ControlSpec::look.
 namespace look {
 inline constexpr int kSunken = 1;          // the single sunken border of a framed label
-inline constexpr int kOneLine = 2;         // a caption that never wraps
+inline constexpr int kOneLine = 2;         // a caption on one line, ending in "…" where it does not fit
 inline constexpr int kHand = 4;            // the pointing hand of something to click
 inline constexpr int kHidden = 8;          // not shown at the start
 inline constexpr int kClickThrough = 16;   // lettering that lets clicks pass to what lies under it

@@ -2,7 +2,9 @@
 
 #include "scale.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
@@ -20,6 +22,20 @@ QString displayText(const QString& text)
 }
 
 namespace {
+
+// The window manager writes the title in a font of its own beside its icon and buttons, and cuts what does not fit;
+// Qt leaves 50 pixels for all of that. Measured here in the box's own font made bold, which grows with a zoom, with
+// eight lines' height for the icon, three buttons and their padding (openbox, as Debian sets it up, needs seven).
+// Qt makes a box no narrower than its layout asks: the row of buttons asks.
+void keepTitleWhole(QMessageBox& box)
+{
+    QFont font = box.font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const QMargins margins = box.layout()->contentsMargins();
+    box.findChild<QDialogButtonBox*>()->setMinimumWidth(metrics.horizontalAdvance(box.windowTitle()) +
+                                                        8 * metrics.height() - margins.left() - margins.right());
+}
 
 // The box is drawn at the scale of the window it stands over: texts, buttons and icon; and each line of the text
 // keeps to one line, as Qt would otherwise wrap a box wider than half the screen.
@@ -49,6 +65,7 @@ MsgResult QtDialogs::show(QWidget* parent, const Message& message)
     const Scale scale = parent ? scaleOf(parent) : Scale();
     box.setFont(scale.font(box.font()));
     box.setWindowTitle(message.title);
+    keepTitleWhole(box);
     box.setTextFormat(Qt::PlainText);
     box.setText(displayText(message.text));
     switch (message.icon) {

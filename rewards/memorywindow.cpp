@@ -94,8 +94,9 @@ QColor backOf(FieldShade shade)
 
 MemoryWindow::MemoryWindow(platform::Services& services) : services_(services), board_(services.random)
 {
-    // Where the window opens is left to the window system.
     platform::setupFixedWindow(this, QStringLiteral("memo"), QStringLiteral("Zahlenmemo"), 5805, 5325, kNavy);
+    // Centred as every other window is, not wherever the window manager would put it.
+    platform::centreOnScreen(this);
     platform::setDesignFont(this, platform::designFont(kSansSerif, 8.25));
 
     const platform::Controls controls = platform::buildControls(this, design());

@@ -366,7 +366,7 @@ private:
         return {};
     }
 
-    // Every caption fits its label; a name label may cut its name but stays where it was designed.
+    // Every caption fits its label, and a name label stays where it was designed.
     QString labelsBroken(QWidget* window)
     {
         // At any zoom and full screen, every control stands at its design rectangle times the scale.
@@ -386,7 +386,6 @@ private:
             if (window == &program_->contestWindow() && nameGeometry_.contains(label->objectName())) {
                 if (label->geometry() != platform::scaleOf(label).rect(nameGeometry_[label->objectName()]))
                     return label->objectName() + " moved";
-                continue;
             }
             const QRect box = label->contentsRect();
             const QString key = label->text() + QString::number(box.width()) + label->font().toString();

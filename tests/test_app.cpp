@@ -60,6 +60,24 @@ private slots:
                      caption(&t.program.worksheetWindow(), "Bezeichnung5"),
                  QString(" 2 Würfel 100-200"));
     }
+
+    // Every window and box wears the icon of the menu entry.
+    void everyWindowWearsTheMenusIcon()
+    {
+        prepareApplication(*qApp);
+        TestProgram t;
+        t.program.contestWindow(), t.program.memoryWindow(), t.program.catchWindow(), t.program.playerWindow();
+        t.program.worksheetWindow(), t.program.infoWindow();
+        QList<QImage> icons;
+        QTimer::singleShot(0, [&] {
+            for (QWidget* window : QApplication::topLevelWidgets()) icons += window->windowIcon().pixmap(64).toImage();
+            QApplication::activeModalWidget()->close();
+        });
+        platform::QtDialogs().show(nullptr, {"Text", "Titel"});
+        const QImage menus = QIcon(PELKO_MENU_ICON).pixmap(64).toImage();
+        QVERIFY(!menus.isNull());
+        QCOMPARE(icons, QList<QImage>(7, menus));
+    }
 };
 
 QTEST_MAIN(AppTest)

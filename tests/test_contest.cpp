@@ -45,7 +45,7 @@ struct Game {
     // "-2,5,9/9" a roll of these faces (the rest ones) for up to so many ticks (ten), "tick" one tick, "^2"
     // the wheel's notches, "page" a click beside the handle, "win" by the left player, "back" from the catching
     // game, "while+1_=2" steps while the next message is open, "leave" the memory game, "blur" the slider, "spot" an
-    // empty one, "right" a right click on the arrow number, or a key.
+    // empty one, "right" a right click on the arrow number, or a key ("~Return" held down).
     void act(const QString& steps)
     {
         for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
@@ -89,6 +89,9 @@ struct Game {
                 click("Bezeichnung3");
             } else if (step[0] == '@') {
                 setArrow(value);
+            } else if (step[0] == '~') { // the repeat of a held key
+                QKeyEvent held(QEvent::KeyPress, step == "~Right" ? Qt::Key_Right : Qt::Key_Return, {}, "", true);
+                QApplication::sendEvent(QApplication::focusWidget(), &held);
             } else if (step == "Return" || step == "Enter" || step == "Right") {
                 key(step == "Return" ? Qt::Key_Return : step == "Enter" ? Qt::Key_Enter : Qt::Key_Right);
             } else {
@@ -248,6 +251,8 @@ private slots:
         row("the keypad's Enter confirms", "Bild13 -7 @43 Enter", "title", "Pelko-Morvelt (Runde 2)");
         row("the right button confirms nothing", "Bild13 -7 @43 right", "roll", "still");
         row("a confirmation during the roll counts", "Bild13 -7 =43 tick Return", "title", "Pelko-Morvelt (Runde 3)");
+        row("a held Return confirms once", "Bild13 -7 =43 ~Return", "title", "Pelko-Morvelt (Runde 2)");
+        row("a held arrow key goes on moving", "Bild13 ~Right ~Right", "Bezeichnung3", "52");
         row("the next task starts from the arrow", "Bild13 -7 =43 Right +4", "Bezeichnung7", "44");
         row("every third answer brings the reward's message", "Bild13 +1 =51 +1 =52 +1 =53", "messages",
             "Zur Aufmunterung gibt es ein Spiel ...\r|Pelko-Memory|OK||");
@@ -335,25 +340,31 @@ private slots:
         QVERIFY2(g.window.rollTimer().remainingTime() <= remaining, "the roll's rhythm was restarted");
     }
 
-    // The lists are sized to their entries, without scroll bars: they must not cut any.
+    // The lists are sized to their entries, without scroll bars: they must not cut any. Their rows fill them, so a
+    // click anywhere picks one; also once a zoom has grown them.
     void listsShowEveryCharacter()
     {
         Game g;
         g.click("Bild22"); // fills the dice list
-        for (const char* name : {"Liste1", "Liste2"}) {
-            auto* list = control<QListWidget>(&g.window, name);
-            list->show();
-            const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
-            for (int row = 0; row < list->count(); ++row) {
-                const QRect item = list->visualItemRect(list->item(row));
-                const QString text = list->item(row)->text();
-                // The entries have no descenders: their glyphs, not the font's full height, must fit a row.
-                QVERIFY2(list->viewport()->rect().contains(item) &&
-                             list->fontMetrics().horizontalAdvance(text.trimmed()) + 2 * margin <= item.width() &&
-                             list->fontMetrics().tightBoundingRect(text).height() <= item.height(),
-                         qPrintable(text));
+        for (const double zoom : {1.0, 1.5})
+            for (const char* name : {"Liste1", "Liste2"}) {
+                auto* list = control<QListWidget>(&g.window, name);
+                list->show();
+                list->resize(list->size() * zoom);
+                const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+                int bottom = -1;
+                for (int row = 0; row < list->count(); ++row) {
+                    const QRect item = list->visualItemRect(list->item(row));
+                    const QString text = list->item(row)->text();
+                    // The entries have no descenders: their glyphs, not the font's full height, must fit a row.
+                    QVERIFY2(list->viewport()->rect().contains(item) && item.top() == bottom + 1 &&
+                                 list->fontMetrics().horizontalAdvance(text.trimmed()) + 2 * margin <= item.width() &&
+                                 list->fontMetrics().tightBoundingRect(text).height() <= item.height(),
+                             qPrintable(text));
+                    bottom = item.bottom();
+                }
+                QCOMPARE(bottom, list->viewport()->rect().bottom());
             }
-        }
     }
 };
 

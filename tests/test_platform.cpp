@@ -1,4 +1,6 @@
 #include "platform/colors.h"
+#include "platform/heldkeys.h"
+#include "platform/units.h"
 #include "support/fakes.h"
 
 #include <QLineEdit>
@@ -66,6 +68,50 @@ private slots:
             clicks += QString::number(spy.count());
         }
         QCOMPARE(clicks, "100002100002");
+    }
+
+    // A name that does not fit its line ends in "…", cut afresh as the label or its font grows, as a zoom does.
+    void aLongNameEndsInAnEllipsis()
+    {
+        QWidget window;
+        Label name("Bezeichnung1", &window, QRect(0, 0, 2865, 495));
+        name.setFont(designFont(kVerdana, 18));
+        name.setElided(true);
+        name.setCaption("Maximilian-Alexander");
+        window.show();
+        QStringList shown{name.text()};
+        name.resize(name.width() * 2, name.height());
+        shown += name.text();
+        name.setFont(designFont(kVerdana, 36));
+        shown += name.text();
+        QCOMPARE(shown, QStringList({"Maximilian-…", "Maximilian-Alexander", "Maximilian-…"}));
+        QCOMPARE(name.accessibleName(), "Maximilian-Alexander");
+    }
+
+    // A box is as wide as its title needs in openbox as Debian sets it up: bold 8 pt (11 pixels at 100 dpi) and 120
+    // pixels for its icon, three buttons and padding. A held key's repeats answer no box: it waits for a new press.
+    void aBoxShowsItsWholeTitleAndTakesOnlyANewPress()
+    {
+        HeldKeys held(nullptr);
+        QtDialogs boxes;
+        const QString title = "Maximilian-Alexander hat gewonnen!";
+        bool openAfterRepeat = false;
+        int width = 0;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            width = box->width();
+            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, {}, "\r", true);
+            QApplication::sendEvent(box, &repeat);
+            openAfterRepeat = box->isVisible();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QCOMPARE(boxes.show(nullptr, {"Jetzt gibt es ein Belohnungsspiel.\r", title, MsgButtons::YesNo}),
+                 MsgResult::Yes);
+        QVERIFY(openAfterRepeat);
+        QFont font("DejaVu Sans");
+        font.setPixelSize(11);
+        font.setBold(true);
+        QCOMPARE_GE(width, QFontMetrics(font).horizontalAdvance(title) + 120);
     }
 };
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The real program under a window manager: its main window comes up titled for round 1 at the design's client
-# size, and closing it ends the process. Where the windows stand, frame counted: the main and worksheet window
-# centred, the info window centred across and a quarter of the free height down. Each opening puts a window
-# at the same place, whether it was only hidden (left by its own button) or discarded (closed through its
+# size, and closing it ends the process. Where the windows stand, frame counted: the main, worksheet and memory
+# window centred, the info window centred across and a quarter of the free height down. Each opening puts a
+# window at the same place, whether it was only hidden (left by its own button) or discarded (closed through its
 # title bar) in between; and every way out brings the main window back.
 set -euo pipefail
 probe=$2
@@ -35,7 +35,7 @@ check_place()
 back_to_main()
 {
     e2e_wait_closed "$win" || e2e_fail "$1 left the window on screen"
-    e2e_wait_window "Pelko-Morvelt (Runde 1)" || e2e_fail "$1 did not bring the main window back"
+    e2e_wait_window "Pelko-Morvelt (Runde ${2:-1})" || e2e_fail "$1 did not bring the main window back"
     win=$main
     # The next press on the same button this soon would be the second half of a double-click.
     sleep 0.5
@@ -57,4 +57,14 @@ for opening in 1 2 3; do
     back_to_main "leaving the worksheet window"
 done
 check_place "Pelko-Morvelt (Runde 1)" 2 2
+for opening in 1 2; do
+    # Until the first roll of a game ends, the start's 50 is the answer: three times Enter bring the memory game.
+    e2e_click 4680 600 975 975 # the middle die starts a game, or leaves it running
+    e2e_key Return Return Return
+    e2e_wait_window "Pelko-Memory" && e2e_key Return || e2e_fail "three answers brought no memory game"
+    e2e_wait_window "Zahlenmemo" || e2e_fail "the memory game did not come on opening $opening"
+    check_place "Zahlenmemo" 2 "$opening"
+    "$probe" close "$win"
+    back_to_main "leaving the memory game" $((3 * opening + 1))
+done
 e2e_quit "$main"
