@@ -15,7 +15,8 @@ runs=${BENCH_RUNS:-25} # fewer only to try the script out
 # Wall-clock start-up depends on what else runs: the load is printed with the figures.
 load=$(cut -d ' ' -f 1 /proc/loadavg)
 
-e2e_start_display
+# A classroom board's screen, where full screen is measured too.
+e2e_start_display 1920x1080
 export QT_QPA_FONTDIR=/usr/share/fonts
 
 quartile() { sort -n | awk '{v[NR]=$1} END {i=int((NR+3)/4); print v[i]}'; } # the lower quartile
@@ -34,21 +35,33 @@ for ((i = 0; i < runs; i++)); do
     read -r ms pid < <("$clockmap" Floor "$floor") && echo "$ms" >>"$e2e_dir/floor.ms" && stop "$pid"
 done
 prog_ms=$(quartile <"$e2e_dir/prog.ms") floor_ms=$(quartile <"$e2e_dir/floor.ms")
+# The same, both full screen.
+: >"$e2e_dir/prog-full.ms"
+: >"$e2e_dir/floor-full.ms"
+for ((i = 0; i < runs; i++)); do
+    read -r ms pid < <("$clockmap" "$main_title" "$bin" --vollbild) && echo "$ms" >>"$e2e_dir/prog-full.ms" && stop "$pid"
+    read -r ms pid < <("$clockmap" Floor "$floor" --vollbild) && echo "$ms" >>"$e2e_dir/floor-full.ms" && stop "$pid"
+done
+prog_full_ms=$(quartile <"$e2e_dir/prog-full.ms") floor_full_ms=$(quartile <"$e2e_dir/floor-full.ms")
 
 # Peak memory a second after start-up, the median of three starts each.
-start_hwm() { local pid && read -r _ pid < <("$clockmap" "$1" "$2") && sleep 1 && hwm_kib "$pid" && stop "$pid"; }
+start_hwm() { local pid && read -r _ pid < <("$clockmap" "$@") && sleep 1 && hwm_kib "$pid" && stop "$pid"; }
 prog_kib=$(for i in 1 2 3; do start_hwm "$main_title" "$bin"; done | median)
 floor_kib=$(for i in 1 2 3; do start_hwm Floor "$floor"; done | median)
+floor_full_kib=$(for i in 1 2 3; do start_hwm Floor "$floor" --vollbild; done | median)
 
 # Runs bench_session until it is ready; sets pid.
 session_ready()
 {
-    coproc SESSION { exec "$session" "$1"; }
+    coproc SESSION { exec "$session" "$@"; }
     pid=$SESSION_PID
     read -r -t 30 line <&"${SESSION[0]}" && [ "$line" = ready ] || e2e_fail "bench_session $1 did not get ready"
 }
 session_ready all
 all_kib=$(hwm_kib "$pid")
+stop "$pid"
+session_ready all full
+all_full_kib=$(hwm_kib "$pid")
 stop "$pid"
 
 # Idle: CPU used in 10 s where nothing moves.
@@ -67,9 +80,14 @@ session_ready memo
 sleep 1
 idle_memo=$(idle_ms "$pid")
 stop "$pid"
+read -r _ pid < <("$clockmap" "$main_title" "$bin" --vollbild)
+sleep 1
+idle_full=$(idle_ms "$pid")
+stop "$pid"
 
 # Single steps, in the process.
-work=$(QT_QPA_PLATFORM=offscreen "$build/bench/bench_work" 2>/dev/null)
+# A 4K screen, where the main window has room for its zoom steps.
+work=$(QT_QPA_PLATFORM="offscreen:configfile=$(dirname "$0")/../tests/support/screens.json" "$build/bench/bench_work" 2>/dev/null)
 step() { awk -v s="$1" '$1 == s {print $2}' <<<"$work"; }
 
 verdict() { awk "BEGIN {exit !($1)}" && echo met || echo MISSED; }
@@ -88,9 +106,16 @@ row "Peak RSS, every window opened once (MiB)" "$(mib "$all_kib")" "$(mib "$floo
 row "Idle CPU, 10 s in the start state (ms)" "$idle_start" "" "< 20" "$(verdict "$idle_start < 20")"
 row "Idle CPU, 10 s waiting for an answer (ms)" "$idle_answer" "" "< 20" "$(verdict "$idle_answer < 20")"
 row "Idle CPU, 10 s in the memory game (ms)" "$idle_memo" "" "< 20" "$(verdict "$idle_memo < 20")"
+ratio_full=$(awk -v p="$prog_full_ms" -v f="$floor_full_ms" 'BEGIN {printf "%.2f", p / f}')
+row "Start-up full screen, 1920 x 1080 (ms)" "$prog_full_ms" "$floor_full_ms" "<= 1.1 x floor" "$(verdict "$ratio_full <= 1.1") ${ratio_full}x"
+row "Peak RSS full screen, every window (MiB)" "$(mib "$all_full_kib")" "$(mib "$floor_full_kib")" "<= floor + 8" \
+    "$(verdict "$all_full_kib <= $floor_full_kib + 8192")"
+row "Idle CPU, 10 s full screen (ms)" "$idle_full" "" "< 20" "$(verdict "$idle_full < 20")"
 for s in roll_tick:"One roll tick" confirmation:"One confirmation" memory_click:"One memory click" \
-    catch_jump:"One catching-game jump" new_sheet:"One new sheet ($(step sheet_tasks) tasks)"; do
+    catch_jump:"One catching-game jump" new_sheet:"One new sheet ($(step sheet_tasks) tasks)" \
+    zoom_step:"One zoom step of the main window"; do
     limit=1
     [ "${s%%:*}" = new_sheet ] && limit=5
+    [ "${s%%:*}" = zoom_step ] && limit=30
     row "${s#*:}, median (ms)" "$(step "${s%%:*}")" "" "< $limit" "$(verdict "$(step "${s%%:*}") < $limit")"
 done

@@ -1,6 +1,7 @@
 // The program as main() builds it, with a driver that opens what a child reaches only by playing:
 //   bench_session all    opens every window once, in turn, and back to the main window
 //   bench_session memo   opens the memory game and stays in it
+//   ... full             the same, every window full screen
 // Prints "ready" once there; the benchmark reads the process from outside.
 #include "app/program.h"
 #include "contest/contestwindow.h"
@@ -24,11 +25,12 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     prepareApplication(app);
     const bool all = argc > 1 && std::strcmp(argv[1], "all") == 0;
+    const platform::Zoom zoom{100, argc > 2 && std::strcmp(argv[2], "full") == 0};
 
     platform::SystemServices system;
     Program program(system.services([] { QApplication::exit(0); }));
     QWidget* main = &program.contestWindow();
-    main->show();
+    program.start(zoom);
 
     // Each window stays on screen long enough to be mapped and painted.
     std::vector<std::function<QWidget*()>> windows;
@@ -46,10 +48,12 @@ int main(int argc, char* argv[])
     step.setInterval(700);
     QObject::connect(&step, &QTimer::timeout, [&] {
         if (shown != main && all) {
+            platform::applyZoom(main, zoom);
             platform::switchWindow(shown, main);
             shown = main;
         } else if (next < windows.size()) {
             QWidget* window = windows[next++]();
+            platform::applyZoom(window, zoom);
             platform::switchWindow(shown, window);
             shown = window;
         } else {

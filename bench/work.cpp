@@ -85,6 +85,11 @@ int main(int argc, char* argv[])
     std::swap(samples, confirmations);
     report("confirmation");
 
+    // Zoom: Ctrl+Plus and Ctrl+Minus in turn on the main window, between 100 and 125 %, each until repainted.
+    for (int i = 0; i < 60; ++i)
+        timed([&] { QTest::keyClick(&form1, i % 2 ? Qt::Key_Minus : Qt::Key_Plus, Qt::ControlModifier); });
+    report("zoom_step");
+
     // Memory: every field clicked in turn, the game dealt afresh whenever it ends.
     MemoryWindow& memo = program.memoryWindow();
     for (int i = 0; i < 180; ++i) {
