@@ -25,10 +25,11 @@ struct Game {
     TestProgram t;
     ContestWindow& window = t.program.contestWindow();
     QScrollBar* slider = sliderOf(&window);
+    Input input = Input::Mouse;
     const ContestState& state() const { return window.contest().state(); }
 
     bool rolling() const { return window.rollTimer().isActive(); }
-    void click(const char* name) { ::click(&window, name); }
+    void click(const char* name) { ::click(&window, name, input); }
     void key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
     void setArrow(int value) { slider->setValue(value - state().rangeBase); }
     // Every tick draws the same sign and faces; runs up to `ticks` ticks while the roll runs.
@@ -43,9 +44,9 @@ struct Game {
     }
     // A child's steps by name: a control to click, "Liste1:3" a list's row, "=43" an answer, "@43" the arrow set,
     // "-2,5,9/9" a roll of these faces (the rest ones) for up to so many ticks (ten), "tick" one tick, "^2"
-    // the wheel's notches, "page" a click beside the handle, "win" by the left player, "back" from the catching
-    // game, "while+1_=2" steps while the next message is open, "leave" the memory game, "blur" the slider, "spot" an
-    // empty one, "right" a right click on the arrow number, or a key ("~Return" held down).
+    // the wheel's notches, "page" a click beside the handle, "thumb" it dragged by 60, "win" by the left player,
+    // "back" from the catching game, "while+1_=2" steps while the next message is open, "leave" the memory game,
+    // "blur" the slider, "spot" an empty one, "right" a right click on the arrow number, or a key ("~Return" held).
     void act(const QString& steps)
     {
         for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
@@ -64,7 +65,9 @@ struct Game {
                                   Qt::NoScrollPhase, false);
                 QApplication::sendEvent(slider, &wheel);
             } else if (step == "page") {
-                QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(slider->width() - 40, 5));
+                ::click(input, slider, QPoint(slider->width() - 40, 5));
+            } else if (step == "thumb") {
+                drag(input, slider, middle, middle + QPoint(60, 0));
             } else if (step.startsWith("while")) {
                 t.dialogs.whileOpen = [this, then = step.mid(5).replace('_', ' ')](const Message&) { act(then); };
             } else if (step == "win") {
@@ -73,17 +76,17 @@ struct Game {
                 t.program.catchWindow().close();
             } else if (step == "leave") {
                 t.dialogs.answers.push_back(MsgResult::Yes);
-                ::click(&t.program.memoryWindow(), "Bild1");
+                ::click(&t.program.memoryWindow(), "Bild1", input);
             } else if (step == "blur") {
                 slider->clearFocus();
             } else if (step == "spot") {
-                QTest::mouseClick(&window, Qt::LeftButton, {}, twipsPoint(2000, 4300));
+                ::click(input, &window, twipsPoint(2000, 4300));
             } else if (step == "right") {
                 QTest::mouseClick(control(&window, "Bezeichnung3"), Qt::RightButton);
             } else if (step.contains(':')) {
                 auto* list = control<QListWidget>(&window, qPrintable(step.section(':', 0, 0)));
                 const QRect item = list->visualItemRect(list->item(step.section(':', 1).toInt()));
-                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+                ::click(input, list->viewport(), item.center());
             } else if (step[0] == '=') {
                 setArrow(value);
                 click("Bezeichnung3");
@@ -186,14 +189,18 @@ private slots:
                               "#008000 on clear 32 bold", "#e0e0e0 on #000080", "window #e0e0e0"}));
     }
 
-    // What a child sees after a few steps: each row one behaviour of the window.
+    // What a child sees after a few steps: each row one behaviour of the window, where it points also by touch.
     void theWindowShowsWhatTheGameSays_data()
     {
+        inputColumn();
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("shows");
         const auto row = [](const char* name, const char* steps, const char* control, const QString& shows) {
-            QTest::newRow(name) << steps << control << shows;
+            if (QRegularExpression("Bild|Liste|=|page|thumb|win|spot").match(steps).hasMatch())
+                byInput(name, QString(steps), QString(control), shows);
+            else
+                QTest::newRow(name) << Input::Mouse << steps << control << shows;
         };
         const QString ranges = "   0 -  100 | 100 -  200 | 200 -  300 | 300 -  400 | 400 -  500 | 500 -  600 "
                                "| 600 -  700 | 700 -  800 | 800 -  900 | 900 - 1000 ";
@@ -215,6 +222,7 @@ private slots:
         row("the slider stops at 100", "@105", "HBildlauf1", "100");
         row("a key moves the slider by one", "Right", "HBildlauf1", "51");
         row("a click beside the handle pages by ten", "page", "HBildlauf1", "60");
+        row("the handle drags the arrow along", "Bild13 thumb", "Bezeichnung3", "60");
         row("the wheel steps one per notch", "^1", "HBildlauf1", "51");
         row("the wheel steps back one per notch", "^-1", "HBildlauf1", "49");
         row("the wheel steps two for two notches", "^2", "HBildlauf1", "52");
@@ -324,6 +332,8 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(QString, control);
         Game g;
+        QFETCH(Input, input);
+        g.input = input;
         QCOMPARE(g.window.childAt(twipsPoint(2000, 4300)), nullptr); // the empty spot
         g.act(steps);
         QTEST(g.seen(control), "shows");
