@@ -45,16 +45,6 @@ struct ShownMemo {
 class MemoryTest : public QObject {
     Q_OBJECT
 private slots:
-    // The window explains the game and deals nothing before the first click; the game's state is never seen.
-    void theWindowExplainsTheGameAndWaitsForTheFirstClick()
-    {
-        ShownMemo m;
-        QCOMPARE(caption(&m.memo, "Bezeichnung19"), "Zahlenmemory: Immer zwei Felder haben die gleichen Ziffern,  "
-                                                    "klicke die Felder an und suche so alle Paare.");
-        QCOMPARE(m.game(), QString(18, '-'));
-        for (int n = 20; n <= 25; ++n) QVERIFY(!m.label(n)->isVisible());
-    }
-
     // A game ends with the ninth pair, told while all is open, or by leaving; the next visit deals afresh, in navy.
     void aGameEndsAndTheNextVisitDealsAfresh_data()
     {
