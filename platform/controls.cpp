@@ -64,6 +64,39 @@ private:
     bool pressed_ = false;
 };
 
+// Installed after the click filter, so it sees the release first and can keep a stroke from being a click.
+class StrokeFilter : public QObject {
+public:
+    StrokeFilter(QWidget* widget, std::function<bool(QPoint, QPoint)> stroke)
+        : QObject(widget), stroke_(std::move(stroke))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+            type != QEvent::MouseButtonRelease)
+            return false;
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint at = mouse->globalPosition().toPoint();
+        // Two quick strokes from one spot make a double-click: its second press starts a stroke all the same.
+        if (type != QEvent::MouseButtonRelease) {
+            pressed_ = mouse->button() == Qt::LeftButton;
+            from_ = at;
+            return false;
+        }
+        return std::exchange(pressed_, false) && mouse->button() == Qt::LeftButton && stroke_(from_, at);
+    }
+
+private:
+    std::function<bool(QPoint, QPoint)> stroke_;
+    bool pressed_ = false;
+    QPoint from_;
+};
+
 class NotchFilter : public QObject {
 public:
     explicit NotchFilter(QAbstractSlider* slider) : QObject(slider) { slider->installEventFilter(this); }
@@ -128,6 +161,11 @@ private:
 void fillWithRows(QListView* list) { new RowsFillList(list); }
 
 void stepOnePerNotch(QAbstractSlider* slider) { new NotchFilter(slider); }
+
+void takeStrokes(QWidget* control, std::function<bool(QPoint from, QPoint to)> stroke)
+{
+    new StrokeFilter(control, std::move(stroke));
+}
 
 Label::Label(const QString& name, QWidget* parent, QRect twipsGeometry) : QLabel(parent)
 {

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QWidget>
 
+#include <functional>
+
 class QAbstractSlider;
 class QListView;
 class QListWidget;
@@ -104,6 +106,10 @@ QListWidget* listBox(const QString& name, QWidget* parent, QRect twipsGeometry, 
 // A list made to hold all its entries: its rows share its whole height, also after its size or font changed,
 // so that a click anywhere in it picks a row.
 void fillWithRows(QListView* list);
+
+// Each stroke of the left button or a finger on the control, from its press to its release in screen pixels, goes
+// to `stroke` first; a stroke it takes is no click. A finger drags as the mouse does: Qt makes mouse events of it.
+void takeStrokes(QWidget* control, std::function<bool(QPoint from, QPoint to)> stroke);
 
 // One notch of the mouse wheel moves the slider by one step, so the wheel reaches every value;
 // Qt's default of three lines per notch would skip two of every three.

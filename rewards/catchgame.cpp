@@ -3,12 +3,23 @@
 #include "platform/random.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 QStringList startTextLines()
 {
     return {QString(), QString(),
             QString(), QStringLiteral("          Zum Starten hier klicken . . ."),
             QString(), QStringLiteral("          (Anleitung über Hilfe-Knopf)")};
+}
+
+CatchMove swipeMove(QPoint from, QPoint to, int cell)
+{
+    const QPoint way = to - from;
+    const bool across = std::abs(way.x()) >= std::abs(way.y());
+    const int along = across ? way.x() : way.y();
+    if (2 * std::abs(along) < cell) return CatchMove::None;
+    if (across) return along > 0 ? CatchMove::Right : CatchMove::Left;
+    return along > 0 ? CatchMove::Down : CatchMove::Up;
 }
 
 namespace {

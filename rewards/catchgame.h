@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +29,13 @@ inline constexpr int kFieldRows = 11;
 
 // The lines of the invitation printed on the empty field, from its top.
 QStringList startTextLines();
+
+// The catcher's four steps, as the arrow keys give them.
+enum class CatchMove { None, Up, Down, Left, Right };
+
+// A swipe across the field, from where it was pressed to where it was let go: one step along its main direction
+// once it covers half a cell that way; a shorter one is a tap. An exact diagonal goes sideways, the field's long way.
+CatchMove swipeMove(QPoint from, QPoint to, int cell);
 
 // The catching game's rules, apart from any widget: the catcher, the digits still to catch and the clock.
 class CatchGame {

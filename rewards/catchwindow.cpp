@@ -142,6 +142,9 @@ CatchWindow::CatchWindow(platform::Services& services) : services_(services), ga
 
     field_->setFocusPolicy(Qt::StrongFocus);
     connect(field_, &PictureBox::clicked, this, &CatchWindow::startOrScatter);
+    // Boards in class have no arrow keys: a swipe steers. It may well start on the catcher.
+    for (QWidget* swiped : {static_cast<QWidget*>(field_), static_cast<QWidget*>(catcher_)})
+        platform::takeStrokes(swiped, [this](QPoint from, QPoint to) { return swipe(from, to); });
 
     clock_ = new QTimer(this);
     clock_->setObjectName(QStringLiteral("Zeit1"));
@@ -194,13 +197,35 @@ void CatchWindow::activate()
 bool CatchWindow::keyDown(int key)
 {
     switch (key) {
-    case Qt::Key_Up: step([this] { game_.moveUp(); }); return true;
-    case Qt::Key_Down: step([this] { game_.moveDown(); }); return true;
-    case Qt::Key_Left: step([this] { game_.moveLeft(); }); return true;
-    case Qt::Key_Right: step([this] { game_.moveRight(); }); return true;
+    case Qt::Key_Up: moveCatcher(CatchMove::Up); return true;
+    case Qt::Key_Down: moveCatcher(CatchMove::Down); return true;
+    case Qt::Key_Left: moveCatcher(CatchMove::Left); return true;
+    case Qt::Key_Right: moveCatcher(CatchMove::Right); return true;
     case Qt::Key_Escape: exitClick(); return true;
     default: return false;
     }
+}
+
+void CatchWindow::moveCatcher(CatchMove way)
+{
+    step([this, way] {
+        switch (way) {
+        case CatchMove::Up: game_.moveUp(); break;
+        case CatchMove::Down: game_.moveDown(); break;
+        case CatchMove::Left: game_.moveLeft(); break;
+        case CatchMove::Right: game_.moveRight(); break;
+        case CatchMove::None: break;
+        }
+    });
+}
+
+bool CatchWindow::swipe(QPoint from, QPoint to)
+{
+    using platform::twips;
+    const CatchMove way = swipeMove({twips(from.x()), twips(from.y())}, {twips(to.x()), twips(to.y())}, kCellTwips);
+    if (way == CatchMove::None) return false; // a tap, which is the field's click
+    moveCatcher(way);
+    return true;
 }
 
 void CatchWindow::startOrScatter()

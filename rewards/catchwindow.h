@@ -33,6 +33,9 @@ private:
     void load();
     void activate() override;
     bool keyDown(int key);
+    // An arrow key or a swipe across the field.
+    void moveCatcher(CatchMove way);
+    bool swipe(QPoint from, QPoint to);
     void startOrScatter();
     void speedChange(int value);
     void exitClick();

@@ -2,7 +2,6 @@
 // closes and box answers, the invariants checked after every event. A failure prints the seed and the last events;
 //   soak [--events N] [--seed S]... replays them exactly (default: seeds 1 2 3, 2000 events each)
 #include "contest/contestwindow.h"
-#include "platform/picturedrag.h"
 #include "rewards/catchwindow.h"
 #include "rewards/memorywindow.h"
 #include "support/fakes.h"
@@ -162,10 +161,12 @@ private:
         QPointer<QWidget> target = window->childAt(at) ? window->childAt(at) : window;
         const QPoint local = target->mapFrom(window, at);
         const QString name = target->objectName().isEmpty() ? target->parent()->objectName() : target->objectName();
-        note(fmt("%1 %2/%3 at %4,%5", twice ? "double-click" : "click", window->objectName(), name, local.x(),
-                 local.y()));
+        const bool tap = !twice && chance(0.08);
+        note(fmt("%1 %2/%3 at %4,%5", QStringList{"click", "tap", "double-click"}[tap + 2 * twice],
+                 window->objectName(), name, local.x(), local.y()));
         if (window->objectName() == "Form3" && name.contains(QRegularExpression("^Bild[234]$")))
             pageSheet_ = name != "Bild4";
+        if (tap) return ::click(Input::Touch, target, local);
         QTest::mouseClick(target, Qt::LeftButton, {}, local);
         if (!twice || !target) return; // the first click may have taken the control away
         // Qt's double-click: a second press, the double-click itself and a release.
@@ -199,21 +200,16 @@ private:
                                                : Qt::NoModifier);
     }
 
-    // A gallery picture dragged onto any point of the window, or a drag of something else from there.
+    // A press, moves and a release by mouse or finger from any point: a picture's drag (the offscreen platform drops
+    // it nowhere), a swipe, the slider's thumb, a tap.
     void drag(QWidget* window)
     {
-        QList<platform::PictureBox*> sources = window->findChildren<platform::PictureBox*>();
-        sources.removeIf([](platform::PictureBox* box) { return !box->property("pelkoDraggable").toBool(); });
-        if (sources.isEmpty()) return click(window, false);
-        platform::PictureBox* source = sources[pick(int(sources.size()))];
-        const QPoint at(pick(window->width()), pick(window->height()));
-        QWidget* target = window->childAt(at) ? window->childAt(at) : window;
-        note(fmt("drag %1 to %2", source->objectName(), target->objectName()));
-        const platform::PictureDragData data(*source);
-        QDragEnterEvent enter(target->mapFrom(window, at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QDropEvent drop(enter.position(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &enter);
-        if (enter.isAccepted()) QApplication::sendEvent(target, &drop);
+        const QPoint from(pick(window->width()), pick(window->height())), way(pick(121) - 60, pick(121) - 60);
+        QWidget* on = window->childAt(from) ? window->childAt(from) : window;
+        const Input input = chance(0.3) ? Input::Touch : Input::Mouse;
+        note(fmt("%1 on %2/%3 by %4,%5", input == Input::Touch ? "finger" : "mouse", window->objectName(),
+                 on->objectName(), way.x(), way.y()));
+        ::drag(input, on, on->mapFrom(window, from), on->mapFrom(window, from + way));
     }
 
     // One tick of a running timer: the roll's or the catching game's clock.
@@ -244,11 +240,16 @@ private:
             const CatchGame& g = fang->game();
             if (g.phase() != CatchPhase::Running) return click(window, false);
             const int dc = g.nextDigitCol() - g.catcherCol(), dr = g.nextDigitRow() - g.catcherRow();
-            note(fmt("catch towards %1,%2", g.nextDigitCol(), g.nextDigitRow()));
-            QTest::keyClick(fang->focusWidget() ? fang->focusWidget() : fang, dc > 0   ? Qt::Key_Right
-                                                                              : dc < 0 ? Qt::Key_Left
-                                                                              : dr > 0 ? Qt::Key_Down
-                                                                                       : Qt::Key_Up);
+            const QPoint way = dc ? QPoint(dc > 0 ? 1 : -1, 0) : QPoint(0, dr > 0 ? 1 : -1);
+            const int swipe = pick(3); // by key, or by a swipe from anywhere, of just over half a cell (14) or more
+            note(fmt("catch towards %1,%2 by %3", g.nextDigitCol(), g.nextDigitRow(), swipe));
+            caughtBy_ = {g.catcherCol() + way.x(), g.catcherRow() + way.y()};
+            QWidget* field = control(fang, "Bild5");
+            const QPoint from(pick(field->width()), pick(field->height()));
+            if (swipe)
+                return ::drag(swipe == 1 ? Input::Mouse : Input::Touch, field, from, from + way * (14 + pick(60)));
+            const auto key = way.x() ? (dc > 0 ? Qt::Key_Right : Qt::Key_Left) : (dr > 0 ? Qt::Key_Down : Qt::Key_Up);
+            QTest::keyClick(fang->focusWidget() ? fang->focusWidget() : fang, key);
         } else if (auto* memo = qobject_cast<MemoryWindow*>(window)) {
             // A field not yet found; half the time the partner of the one open, as a child who remembers.
             const MemoryBoard& b = memo->board();
@@ -326,6 +327,7 @@ private:
 
     QString catchBroken()
     {
+        const QPoint aim = std::exchange(caughtBy_, {-1, -1});
         CatchWindow* fang = windows<CatchWindow>(true).value(0);
         if (!fang) return {};
         const CatchGame& g = fang->game();
@@ -340,8 +342,10 @@ private:
             return fmt("a new game's catcher at %1,%2", g.catcherCol(), g.catcherRow());
         if (g.phase() != CatchPhase::Running && g.phase() != CatchPhase::Won) return {};
         const QWidget* catcher = control(fang, "Bezeichnung8");
+        // On its field, shown, and one cell on after a step by key or swipe, whatever that caught.
         if (g.catcherCol() < 0 || g.catcherCol() > kLastCatcherCol || g.catcherRow() < 0 ||
             g.catcherRow() >= kFieldRows || !catcher->isVisible() ||
+            (aim.x() >= 0 && aim != QPoint(g.catcherCol(), g.catcherRow())) ||
             !control(fang, "Bild5")->rect().contains(catcher->geometry()))
             return fmt("catcher at %1,%2, %3", g.catcherCol(), g.catcherRow(),
                        catcher->isVisible() ? "shown" : "hidden");
@@ -417,6 +421,7 @@ private:
                                  },
                                  nullptr};
     std::unique_ptr<Program> program_;
+    QPoint caughtBy_{-1, -1};                // where a step of a playing child puts the catcher
     bool ended_ = false, pageSheet_ = false; // the sheet came from the new-sheet or dice button
     int boxDepth_ = 0, wins_ = 0;
     std::array<int, 2> scores_{};

@@ -3,23 +3,22 @@
 #include "support/fakes.h"
 #include "worksheets/worksheetwindow.h"
 
-#include <QCheckBox>
-#include <QScreen>
-
 // The composition root's wiring that the end-to-end walk through the menu and printing does not reach.
 class AppTest : public QObject {
     Q_OBJECT
 private slots:
-    // Other windows open only between rolls. The info window comes a quarter down the screen; its lock lasts while
-    // it is hidden and goes with a title-bar close, as does a worksheet window, whose dice and range stay.
+    // Other windows open only between rolls. The info window's lock lasts while it is hidden and goes with a title-bar
+    // close, as does a worksheet window, whose dice and range stay.
+    void windowsBetweenRollsAndTheLifeOfTheLock_data() { inputColumn(), byInput("click"); }
     void windowsBetweenRollsAndTheLifeOfTheLock()
     {
+        QFETCH(Input, input);
         TestProgram t;
         ContestWindow& main = t.program.contestWindow();
         main.show();
-        click(&main, "Bild13"); // a roll runs
-        click(&main, "Bild26");
-        click(&main, "Bild25");
+        click(&main, "Bild13", input); // a roll runs
+        click(&main, "Bild26", input);
+        click(&main, "Bild25", input);
         QVERIFY(main.isVisible() && !t.program.hasInfoWindow());
         control<QTimer>(&main, "Zeit1")->stop();
         // Left by its exit button, the one worksheet window is only hidden: each showing must colour its label.
@@ -27,21 +26,18 @@ private slots:
         QStringList colours;
         const auto lockColour = [&] {
             settle();
-            click(&main, "Bild26");
+            click(&main, "Bild26", input);
             if (!sheets) sheets = &t.program.worksheetWindow();
             colours += control<platform::Label>(&t.program.worksheetWindow(), "Bezeichnung12")->foreColor().name();
-            click(&t.program.worksheetWindow(), "Bild1");
+            click(&t.program.worksheetWindow(), "Bild1", input);
         };
         lockColour();
         QVERIFY(main.isVisible());
-        click(&main, "Bild25");
-        const QRect area = t.program.infoWindow().screen()->availableGeometry();
-        const QSize free = area.size() - t.program.infoWindow().frameGeometry().size();
-        QCOMPARE(t.program.infoWindow().pos(), area.topLeft() + QPoint(free.width() / 2, free.height() / 4));
-        control<QCheckBox>(&t.program.infoWindow(), "Kontroll1")->click();
-        click(&t.program.infoWindow(), "Bild1");
+        click(&main, "Bild25", input);
+        click(&t.program.infoWindow(), "Kontroll1", input);
+        click(&t.program.infoWindow(), "Bild1", input);
         lockColour();
-        click(&main, "Bild25");
+        click(&main, "Bild25", input);
         QVERIFY(t.program.infoWindow().close());
         settle();
         QVERIFY(main.isVisible() && !t.program.hasInfoWindow());
@@ -49,13 +45,13 @@ private slots:
         QCOMPARE(colours, QStringList({"#ff0000", "#0000ff", "#ff0000"}));
         QCOMPARE(sheets.data(), &t.program.worksheetWindow());
 
-        click(&main, "Bild26");
-        click(sheets, "Bild3");
-        click(sheets, "Bild4");
+        click(&main, "Bild26", input);
+        click(sheets, "Bild3", input);
+        click(sheets, "Bild4", input);
         QVERIFY(sheets->close());
         settle();
         QVERIFY(!sheets && main.isVisible());
-        click(&main, "Bild26");
+        click(&main, "Bild26", input);
         QCOMPARE(caption(&t.program.worksheetWindow(), "Bezeichnung6") +
                      caption(&t.program.worksheetWindow(), "Bezeichnung5"),
                  QString(" 2 Würfel 100-200"));

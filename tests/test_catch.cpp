@@ -21,21 +21,31 @@ struct ShownFang {
         all += control<QTimer>(&window, "Zeit1")->isActive() ? "ticks" : "still";
         return all.join('|') + (control(&window, "Bezeichnung8")->isVisible() ? "|+" : "|");
     }
-    // Keys go where a player's keys go: to the focused control, which the window previews.
+    Input input() const { return way == "touch" ? Input::Touch : Input::Mouse; }
+    // Keys go where a player's keys go: to the focused control, which the window previews. A swipe runs one cell
+    // that way from the middle of the catcher while it is shown, else of the field.
     void keys(std::initializer_list<Qt::Key> keys)
     {
-        for (Qt::Key key : keys) QTest::keyClick(window.focusWidget(), key);
+        for (Qt::Key key : keys) {
+            QWidget* on = control(&window, control(&window, "Bezeichnung8")->isVisible() ? "Bezeichnung8" : "Bild5");
+            const QPoint from = on->rect().center(), cells((key == Qt::Key_Right) - (key == Qt::Key_Left),
+                                                           (key == Qt::Key_Down) - (key == Qt::Key_Up));
+            way != "mouse" && way != "touch" ? QTest::keyClick(window.focusWidget(), key)
+                                             : drag(input(), on, from, from + cells * px(400));
+        }
     }
     void walkToNextDigit()
     {
         const CatchGame& game = window.game();
-        while (game.catcherCol() != game.nextDigitCol())
+        for (int n = 0; n < 18 && game.catcherCol() != game.nextDigitCol(); ++n)
             keys({game.catcherCol() < game.nextDigitCol() ? Qt::Key_Right : Qt::Key_Left});
-        while (game.catcherRow() != game.nextDigitRow())
+        for (int n = 0; n < 11 && game.catcherRow() != game.nextDigitRow(); ++n)
             keys({game.catcherRow() < game.nextDigitRow() ? Qt::Key_Down : Qt::Key_Up});
     }
     const auto& printed() { return control<PictureBox>(&window, "Bild5")->printedText(); }
     QPoint catcherAt() { return control(&window, "Bezeichnung8")->pos(); }
+    // Steered as the test's row is named: by "keys", or by swipes of the "mouse" or a finger ("touch"), which also tap.
+    const QString way = QTest::currentDataTag();
     TestProgram t;
     CatchWindow& window = t.program.catchWindow();
 };
@@ -44,6 +54,11 @@ struct ShownFang {
 
 class TestCatch : public QObject {
     Q_OBJECT
+    static void ways()
+    {
+        QTest::addColumn<QString>("way");
+        for (const char* way : {"keys", "mouse", "touch"}) QTest::newRow(way) << way;
+    }
 private slots:
     // Digits are drawn column first into free cells; only the next one can be caught, the others are passed over.
     void onlyTheNextDigitIsCaughtAndTakenCellsAreDrawnAgain()
@@ -63,11 +78,21 @@ private slots:
         QCOMPARE(field.join(' '), "1@10,6 2@0,0 3@1,0 4@2,0 5@3,0 6@4,0 7@5,0 8@6,0 9@16,10");
     }
 
-    // The catcher stops at the borders, one column further right than any digit goes.
+    // A swipe steps the way it mostly goes, sideways on an exact diagonal, once it covers half a cell that way.
+    void aSwipeStepsTheWayItMostlyGoes()
+    {
+        QString steps;
+        for (QPoint way : {QPoint(200, 0), {199, 0}, {-200, 150}, {150, -200}, {-199, 200}, {-250, 250}, {250, -250}})
+            steps += "-UDLR"[int(swipeMove(QPoint(3000, 2000), QPoint(3000, 2000) + way, 400))];
+        QCOMPARE(steps, "R-LUDLR");
+    }
+
+    // The catcher stops at the borders, one column further right than any digit goes; swipes steer as the keys.
+    void theCatcherStopsAtTheBorders_data() { ways(); }
     void theCatcherStopsAtTheBorders()
     {
         ShownFang fang;
-        click(&fang.window, "Bild5");
+        click(&fang.window, "Bild5", fang.input());
         for (int i = 0; i < 20; ++i) fang.keys({Qt::Key_Right, Qt::Key_Down});
         QCOMPARE(fang.catcherAt(), twipsPoint(17 * 400, 10 * 400));
         for (int i = 0; i < 20; ++i) fang.keys({Qt::Key_Left, Qt::Key_Up});
@@ -100,13 +125,12 @@ private slots:
         QTEST(jumps.join(' '), "jumps");
     }
 
-    // A precise clock counts the seconds up to the last catch, when it stops and the time is told, just once.
+    // The clock counts the seconds up to the last catch, when it stops and the time is told, just once.
+    void theClockCountsTheSecondsUntilTheLastCatch_data() { ways(); }
     void theClockCountsTheSecondsUntilTheLastCatch()
     {
         ShownFang fang;
-        click(&fang.window, "Bild5");
-        QCOMPARE(control<QTimer>(&fang.window, "Zeit1")->interval(), 1000);
-        QCOMPARE(control<QTimer>(&fang.window, "Zeit1")->timerType(), Qt::PreciseTimer);
+        click(&fang.window, "Bild5", fang.input());
         for (int i = 0; i < 7; ++i) fang.window.clockTick();
         QString duringResult;
         fang.t.dialogs.whileOpen = [&](const Message&) {
@@ -143,11 +167,13 @@ private slots:
         QCOMPARE(fang.seen(), "2|0|1|23456789|ticks|+");
     }
 
-    // A game left is over: the next visit invites the start click, takes no keys before it, starts at the home cell.
+    // A game left is over: the next visit invites the start click, takes no keys or swipes before it, starts at the
+    // home cell.
+    void aGameLeftStartsAfreshAtTheNextVisit_data() { ways(); }
     void aGameLeftStartsAfreshAtTheNextVisit()
     {
         ShownFang fang;
-        click(&fang.window, "Bild5");
+        click(&fang.window, "Bild5", fang.input());
         fang.walkToNextDigit();
         fang.t.dialogs.answers.push_back(MsgResult::Yes);
         click(&fang.window, "Bild1");
@@ -157,7 +183,7 @@ private slots:
         QCOMPARE(fang.seen(), "0||0|123456789|still|");
         QCOMPARE(fang.printed().value(0).text, "          Zum Starten hier klicken . . .");
         QCOMPARE(fang.printed().value(1).text, "          (Anleitung über Hilfe-Knopf)");
-        click(&fang.window, "Bild5");
+        click(&fang.window, "Bild5", fang.input());
         fang.keys({Qt::Key_Right, Qt::Key_Up});
         QCOMPARE(fang.catcherAt(), twipsPoint(10 * 400, 5 * 400));
         fang.window.close();

@@ -15,18 +15,23 @@ struct App {
     TestProgram t;
     ContestWindow& main = t.program.contestWindow();
     PlayerWindow& setup() { return t.program.playerWindow(); }
-    void open() { click(&main, "Bild24"); }
+    void open() { click(&main, "Bild24"), void(QTest::qWaitForWindowActive(&setup())); }
     void type(const char* box, const QString& text) { control<QLineEdit>(&setup(), box)->setText(text); }
     QString title(QWidget* in, const char* name) { return control<PictureBox>(in, name)->picture().title(); }
 
-    // Drops gallery picture `index` (Bild3 on, skipping the buttons Bild33 and Bild34), or what `data` carries,
-    // on a control, as a release of the mouse there does.
-    bool drop(int index, const char* target, const QMimeData* data = nullptr)
+    // Drags gallery picture `index` (Bild3 on, past the buttons Bild33 and Bild34) onto the middle of a control through
+    // the window system, whose drop ends with a message of its own.
+    void drag(Input input, int index, const char* target)
+    {
+        auto* from = control(&setup(), "Bild" + QByteArray::number(index < 30 ? index + 3 : index + 5));
+        QWidget* to = control(&setup(), target);
+        ::drag(input, from, {5, 5}, from->mapFromGlobal(to->mapToGlobal(to->rect().center())));
+        QTest::qWait(100);
+    }
+    // Drops what `data` carries on a control, as a release of the mouse there does.
+    bool drop(const char* target, const QMimeData* data)
     {
         QWidget* on = control(&setup(), target);
-        const QByteArray source = "Bild" + QByteArray::number(index < 30 ? index + 3 : index + 5);
-        const platform::PictureDragData dragged(*control<PictureBox>(&setup(), source));
-        if (!data) data = &dragged;
         QDragEnterEvent enter({5, 5}, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(on, &enter);
         QDropEvent dropped({5, 5}, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
@@ -56,7 +61,8 @@ private slots:
         App a;
         a.open();
         a.type("Text1", QStringLiteral("  Lena "));
-        QVERIFY(a.drop(49, "Bild1") && a.drop(49, "Text2")); // the same picture may go to both
+        a.drag(Input::Mouse, 49, "Bild1");
+        a.drag(Input::Mouse, 49, "Text2"); // the same picture may go to both
         auto* first = control<QLineEdit>(&a.setup(), "Text1");
         if (way == "cross" || way == "tick") click(&a.setup(), way == "tick" ? "Bild33" : "Bild34");
         if (way == "Esc") QTest::keyClick(first, Qt::Key_Escape);
@@ -120,23 +126,23 @@ private slots:
         names.remove(QString());
         QCOMPARE(names.size(), 50);
         QCOMPARE(images.size(), 50);
-        QVERIFY(a.drop(30, "Text2"));
+        a.drag(Input::Mouse, 30, "Text2");
         QCOMPARE(control(&a.setup(), "Bild1")->accessibleName(), QStringLiteral("Bild des ersten Spielers: Mädchen"));
         QCOMPARE(control(&a.setup(), "Bild2")->accessibleName(), QStringLiteral("Bild des zweiten Spielers: Auto"));
     }
 
     void onlyAGalleryPictureFillsASlot_data()
     {
+        inputColumn();
         QTest::addColumn<QByteArray>("target");
         QTest::addColumn<QString>("carrying");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("on the slot") << QByteArray("Bild2") << QStringLiteral("gallery") << QStringLiteral("Auto");
-        QTest::newRow("on the name box") << QByteArray("Text2") << QStringLiteral("gallery") << QStringLiteral("Auto");
-        QTest::newRow("on a gallery picture")
-            << QByteArray("Bild3") << QStringLiteral("gallery") << QStringLiteral("Junge");
-        QTest::newRow("on a button") << QByteArray("Bild33") << QStringLiteral("gallery") << QStringLiteral("Junge");
-        QTest::newRow("a slot's picture") << QByteArray("Bild2") << QStringLiteral("slot") << QStringLiteral("Junge");
-        QTest::newRow("text") << QByteArray("Bild2") << QStringLiteral("text") << QStringLiteral("Junge");
+        byInput("on the slot", QByteArray("Bild2"), QStringLiteral("gallery"), QStringLiteral("Auto"));
+        byInput("on the name box", QByteArray("Text2"), QStringLiteral("gallery"), QStringLiteral("Auto"));
+        byInput("on a gallery picture", QByteArray("Bild3"), QStringLiteral("gallery"), QStringLiteral("Junge"));
+        byInput("on a button", QByteArray("Bild33"), QStringLiteral("gallery"), QStringLiteral("Junge"));
+        QTest::newRow("a slot's picture") << Input::Mouse << QByteArray("Bild2") << "slot" << QStringLiteral("Junge");
+        QTest::newRow("text") << Input::Mouse << QByteArray("Bild2") << "text" << QStringLiteral("Junge");
     }
     // A gallery picture dropped on a slot or its player's name box fills that slot and leaves the name as typed;
     // nothing else poses as a picture, and nothing else takes one.
@@ -145,12 +151,16 @@ private slots:
         QFETCH(QByteArray, target);
         QFETCH(QString, carrying);
         QFETCH(QString, shown);
+        QFETCH(Input, input);
         App a;
         a.open();
         const platform::PictureDragData fromSlot(*control<PictureBox>(&a.setup(), "Bild1"));
         QMimeData text;
         text.setText(QStringLiteral("Auto"));
-        a.drop(30, target, carrying == "slot" ? &fromSlot : carrying == "text" ? &text : nullptr);
+        if (carrying == "gallery")
+            a.drag(input, 30, target);
+        else
+            a.drop(target, carrying == "slot" ? static_cast<const QMimeData*>(&fromSlot) : &text);
         QCOMPARE(a.title(&a.setup(), "Bild2"), shown);
         QCOMPARE(a.setup().name(1), QStringLiteral("Computer"));
     }

@@ -198,8 +198,6 @@ private slots:
         QTest::addColumn<QStringList>("said");
         const QString ask = "|Pelko-Morvelt: Drucken|YesNo|?|No first", told = "|Pelko-Morvelt: Drucken|OK||";
         const auto printed = int(PrintResult::Printed);
-        QTest::newRow("print, locked") << QByteArray("Bild5") << true << printed
-                                       << QStringList{"Der Drucker ist gesperrt!\r|Drucken|OK||"};
         QTest::newRow("print tasks") << QByteArray("Bild5") << false << printed
                                      << QStringList{"Die Aufgaben jetzt ausdrucken?" + ask,
                                                     "Aufgaben werden gedruckt ...\r\r" + told};

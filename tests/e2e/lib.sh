@@ -139,3 +139,6 @@ e2e_cleanup()
     for pid in $e2e_pid $(printf '%s\n' "${e2e_helpers[@]}" | tac); do { kill "$pid" && wait "$pid"; } 2>/dev/null || true; done
     [ -z "$e2e_dir" ] || rm -rf "$e2e_dir"
 }
+
+# Run rather than sourced: its arguments run on a display of its own, for in-process tests that need a window system.
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then trap e2e_cleanup EXIT && e2e_start_display && "$@"; fi

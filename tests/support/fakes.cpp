@@ -1,5 +1,8 @@
 #include "fakes.h"
 
+#include <QPointingDevice>
+#include <QStyleHints>
+
 #include <cmath>
 
 platform::MsgResult ScriptedDialogs::show(QWidget*, const platform::Message& message)
@@ -42,7 +45,45 @@ TestProgram::TestProgram(platform::Dialogs* boxes)
 
 QString caption(QWidget* window, const char* name) { return control<platform::Label>(window, name)->caption(); }
 
-void click(QWidget* window, const char* name) { QTest::mouseClick(control(window, name), Qt::LeftButton); }
+// Step by step at once, so no timer fires between; a move that starts a drag leaves the rest to the drag's own loop.
+void stroke(Input input, QWidget* on, const QList<QPoint>& points)
+{
+    // Taps as a child means them: each one alone, never half of a double-tap however quick the test.
+    static QPointingDevice* const screen =
+        (QGuiApplication::styleHints()->setMouseDoubleClickInterval(0), QTest::createTouchDevice());
+    qsizetype done = 0;
+    const auto next = [&] {
+        const QPoint at = points[done];
+        const bool first = done == 0, last = ++done == points.size();
+        if (input == Input::Mouse)
+            return QTest::mouseEvent(first  ? QTest::MousePress
+                                     : last ? QTest::MouseRelease
+                                            : QTest::MouseMove,
+                                     on, first || last ? Qt::LeftButton : Qt::NoButton, {}, at);
+        auto finger = QTest::touchEvent(on, screen, false);
+        first ? finger.press(0, at, on) : last ? finger.release(0, at, on) : finger.move(0, at, on);
+        finger.commit(false);
+    };
+    while (done < points.size()) {
+        QObject step; // its end takes the rest back when no drag took it over
+        QTimer::singleShot(0, &step, [&] {
+            while (done < points.size()) next();
+        });
+        next();
+    }
+}
+
+void click(Input input, QWidget* on, QPoint at)
+{
+    stroke(input, on, {at = at.isNull() ? on->rect().center() : at, at});
+}
+
+void drag(Input input, QWidget* on, QPoint from, QPoint to)
+{
+    stroke(input, on, {from, from + (to - from) / 4, from + (to - from) / 2, from + (to - from) * 3 / 4, to, to});
+}
+
+void click(QWidget* window, const char* name, Input input) { click(input, control(window, name)); }
 
 QStringList messages(const ScriptedDialogs& dialogs)
 {

@@ -103,7 +103,21 @@ template <typename T = QWidget> QList<T*> windows(bool shown = false)
 QString caption(QWidget* window, const char* name);
 // The main window's slider, which the arrow follows.
 inline QScrollBar* sliderOf(QWidget* main) { return control<QScrollBar>(main, "HBildlauf1"); }
-void click(QWidget* window, const char* name); // a left click in the control's middle
+
+// The left mouse button on the control itself, or a finger on the screen that reaches the control under it through
+// the window, where Qt makes mouse events of touches. Points are in the control's pixels; none is its middle.
+enum class Input { Mouse, Touch };
+// Rows for both: an "input" column first, then each row once by mouse and once " by touch".
+inline void inputColumn() { QTest::addColumn<Input>("input"); }
+template <typename... V> void byInput(const QString& name, const V&... values)
+{
+    for (Input input : {Input::Mouse, Input::Touch})
+        ((QTest::newRow(qPrintable(name + (input == Input::Touch ? " by touch" : ""))) << input) << ... << values);
+}
+void click(Input input, QWidget* on, QPoint at = {});
+void click(QWidget* window, const char* name, Input input = Input::Mouse);
+// Pressed at `from`, moved there in steps, released at `to`; a drag it starts takes it to its drop.
+void drag(Input input, QWidget* on, QPoint from, QPoint to);
 // Lets windows closed through their title bar go, as the event loop would.
 inline void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 // Every box shown, as "text|title|OK or YesNo|icon: '', ? or !|No first".
