@@ -87,7 +87,11 @@ QPoint Scale::point(QPoint twips) const { return offset + QPoint(length(twips.x(
 
 QRect Scale::rect(QRect twips) const
 {
-    return {point(twips.topLeft()), QSize(length(twips.width()), length(twips.height()))};
+    if (factor == 1.0) return {point(twips.topLeft()), QSize(length(twips.width()), length(twips.height()))};
+    // Enlarged, the edges are rounded rather than the sizes, so that controls that meet in the design meet on
+    // screen, never overlapping by a pixel that would take a finger's touch from the one below.
+    const QPoint topLeft = point(twips.topLeft());
+    return QRect(topLeft, point(twips.topLeft() + QPoint(twips.width(), twips.height())) - QPoint(1, 1));
 }
 
 QFont Scale::font(QFont designFont) const

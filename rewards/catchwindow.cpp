@@ -221,8 +221,10 @@ void CatchWindow::moveCatcher(CatchMove way)
 
 bool CatchWindow::swipe(QPoint from, QPoint to)
 {
-    using platform::twips;
-    const CatchMove way = swipeMove({twips(from.x()), twips(from.y())}, {twips(to.x()), twips(to.y())}, kCellTwips);
+    // Half a cell is measured on the field as it is drawn, at any zoom.
+    const platform::Scale scale = platform::scaleOf(field_);
+    const auto twips = [&](QPoint at) { return QPoint(scale.twipsOf(at.x()), scale.twipsOf(at.y())); };
+    const CatchMove way = swipeMove(twips(from), twips(to), kCellTwips);
     if (way == CatchMove::None) return false; // a tap, which is the field's click
     moveCatcher(way);
     return true;

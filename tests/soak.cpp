@@ -181,7 +181,7 @@ private:
         static const std::array keys{Qt::Key_Left,  Qt::Key_Right,  Qt::Key_Up,  Qt::Key_Down,      Qt::Key_Return,
                                      Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Space,     Qt::Key_A,
                                      Qt::Key_Z,     Qt::Key_5,      Qt::Key_0,   Qt::Key_Backspace, Qt::Key_PageUp,
-                                     Qt::Key_Plus,  Qt::Key_Minus,  Qt::Key_F11};
+                                     Qt::Key_Plus,  Qt::Key_Minus};
         static const QStringList texts = QString("Mia|מרים|سارة und Ben|Ölçü-Übermütig").split('|')
                                          << QString(3000, u'W') << QString("אבגדהוזחטיכלמנסעפצקרשת").repeated(40);
         QWidget* target = window->focusWidget() ? window->focusWidget() : window;
@@ -247,7 +247,8 @@ private:
             QWidget* field = control(fang, "Bild5");
             const QPoint from(pick(field->width()), pick(field->height()));
             if (swipe)
-                return ::drag(swipe == 1 ? Input::Mouse : Input::Touch, field, from, from + way * (14 + pick(60)));
+                return ::drag(swipe == 1 ? Input::Mouse : Input::Touch, field, from,
+                              from + way * ((14 + pick(60)) * platform::scaleOf(field).factor));
             const auto key = way.x() ? (dc > 0 ? Qt::Key_Right : Qt::Key_Left) : (dr > 0 ? Qt::Key_Down : Qt::Key_Up);
             QTest::keyClick(fang->focusWidget() ? fang->focusWidget() : fang, key);
         } else if (auto* memo = qobject_cast<MemoryWindow*>(window)) {
