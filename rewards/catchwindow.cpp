@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 #include "platform/design.h"
 #include "platform/numbertext.h"
+#include "platform/scale.h"
 #include "platform/units.h"
 #include "platform/windows.h"
 
@@ -221,10 +222,10 @@ void CatchWindow::moveCatcher(CatchMove way)
 
 bool CatchWindow::swipe(QPoint from, QPoint to)
 {
-    // Half a cell is measured on the field as it is drawn, at any zoom.
+    // A cell grows with the window's zoom, and so does half of it.
     const platform::Scale scale = platform::scaleOf(field_);
-    const auto twips = [&](QPoint at) { return QPoint(scale.twipsOf(at.x()), scale.twipsOf(at.y())); };
-    const CatchMove way = swipeMove(twips(from), twips(to), kCellTwips);
+    const auto design = [&scale](QPoint at) { return QPoint(scale.twipsOf(at.x()), scale.twipsOf(at.y())); };
+    const CatchMove way = swipeMove(design(from), design(to), kCellTwips);
     if (way == CatchMove::None) return false; // a tap, which is the field's click
     moveCatcher(way);
     return true;

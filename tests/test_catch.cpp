@@ -1,4 +1,5 @@
 #include "contest/contestwindow.h"
+#include "platform/scale.h"
 #include "platform/units.h"
 #include "platform/windows.h"
 #include "rewards/catchwindow.h"
@@ -97,6 +98,15 @@ private slots:
         QCOMPARE(fang.catcherAt(), twipsPoint(17 * 400, 10 * 400));
         for (int i = 0; i < 20; ++i) fang.keys({Qt::Key_Left, Qt::Key_Up});
         QCOMPARE(fang.catcherAt(), twipsPoint(0, 0));
+        // At twice the size half a cell is 27 pixels, less is a tap; a swipe whose press ends a double-click steps too.
+        setScale(&fang.window, {2.0});
+        QWidget* catcher = control(&fang.window, "Bezeichnung8");
+        const QPoint middle = catcher->rect().center();
+        for (int by : {26, 27}) drag(fang.input(), catcher, middle, middle + QPoint(by, 0));
+        QMouseEvent again(QEvent::MouseButtonDblClick, middle, catcher->mapToGlobal(middle), Qt::LeftButton, {}, {});
+        QApplication::sendEvent(catcher, &again);
+        QTest::mouseRelease(catcher, Qt::LeftButton, {}, middle + QPoint(27, 0));
+        QCOMPARE(fang.window.game().catcherCol(), 2);
     }
 
     // The speed, 3 to 15 and 10 at first, shows beside the slider; digits jump when the seconds are a multiple of it.

@@ -20,10 +20,9 @@ struct RealBoxes final : platform::Dialogs {
     {
         QTimer::singleShot(0, [this] {
             if (whileOpen) std::exchange(whileOpen, nullptr)();
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                click(Input::Touch, box->escapeButton());
-                if (box->isVisible()) stuck = true, box->reject();
-            }
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box) click(Input::Touch, box->escapeButton());
+            if (box && box->isVisible()) stuck = true, box->reject();
         });
         return platform::QtDialogs().show(parent, message);
     }

@@ -55,14 +55,17 @@ void stroke(Input input, QWidget* on, const QList<QPoint>& points)
     const auto next = [&] {
         const QPoint at = points[done];
         const bool first = done == 0, last = ++done == points.size();
-        if (input == Input::Mouse)
-            return QTest::mouseEvent(first  ? QTest::MousePress
-                                     : last ? QTest::MouseRelease
-                                            : QTest::MouseMove,
-                                     on, first || last ? Qt::LeftButton : Qt::NoButton, {}, at);
-        auto finger = QTest::touchEvent(on, screen, false);
-        first ? finger.press(0, at, on) : last ? finger.release(0, at, on) : finger.move(0, at, on);
-        finger.commit(false);
+        if (input == Input::Mouse) {
+            const auto action = first ? QTest::MousePress : last ? QTest::MouseRelease : QTest::MouseMove;
+            return QTest::mouseEvent(action, on, first || last ? Qt::LeftButton : Qt::NoButton, {}, at);
+        }
+        // In the window's own coordinates, which stay right while a move of the window waits in Qt's queue.
+        const QPoint inWindow = on->mapTo(on->window(), at);
+        auto finger = QTest::touchEvent(on->window()->windowHandle(), screen, false);
+        (first  ? finger.press(0, inWindow)
+         : last ? finger.release(0, inWindow)
+                : finger.move(0, inWindow))
+            .commit(false);
     };
     while (done < points.size()) {
         QObject step; // its end takes the rest back when no drag took it over
